@@ -1,0 +1,124 @@
+#pragma once
+// The steps that the four formula tabs take alike: the completeness check, the
+// conversion of the field texts in a tab's own order, the zero-divisor check,
+// the drop-height check, narrowing computed values into the tab state, and the
+// three set lines that close every results frame with the sign test.
+#include <array>
+#include <cmath>
+#include <initializer_list>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "calc/messages.h"
+#include "calc/numbers.h"
+#include "calc/outcome.h"
+#include "calc/result_texts.h"
+
+namespace calc::detail {
+
+// A field of a tab and the tab-state value its text converts into.
+template <typename State>
+struct FieldSlot {
+    int index;
+    float State::*value;
+};
+
+template <std::size_t N>
+bool anyEmpty(const std::array<std::string, N>& texts)
+{
+    for (const std::string& t : texts)
+        if (t.empty()) return true;
+    return false;
+}
+
+// Converts the texts in the tab's conversion order; stops at the first text
+// that is not a number, leaving the fields converted before it stored.
+template <typename State, std::size_t N>
+std::optional<int> readFields(const std::array<std::string, N>& texts, std::string_view separator,
+                              const std::array<FieldSlot<State>, N>& order, State& state)
+{
+    for (const FieldSlot<State>& slot : order) {
+        const std::optional<float> value = textToNumber(texts[static_cast<std::size_t>(slot.index)], separator);
+        if (!value) return slot.index;
+        state.*slot.value = *value;
+    }
+    return std::nullopt;
+}
+
+// The first divisor field, in conversion order, whose value is 0.
+template <typename State, std::size_t N>
+std::optional<int> firstZeroDivisor(const std::array<FieldSlot<State>, N>& order, std::initializer_list<int> divisors,
+                                    const State& state)
+{
+    for (const FieldSlot<State>& slot : order)
+        for (int d : divisors)
+            if (slot.index == d && state.*slot.value == 0) return slot.index;
+    return std::nullopt;
+}
+
+// Narrows a value computed in double into the tab state. False, leaving the
+// slot as it was, when the value does not fit a float.
+bool narrowInto(float& slot, double value);
+
+// The warning when the hammer drops from higher than hmax (computed in
+// double): compared with hmax narrowed to float, never for a drop of 10 cm
+// or less.
+std::optional<std::string> dropTooHigh(float h, double hmax, std::string_view separator);
+
+// "prefix" + number text of value + "suffix"
+std::string line(const char* prefix, float value, std::string_view separator, const char* suffix = "");
+
+template <typename State>
+Outcome<State> refuse(OutcomeKind kind, std::string message, int focus, const State& state)
+{
+    Outcome<State> out;
+    out.kind = kind;
+    out.message = std::move(message);
+    out.focus = focus;
+    out.state = state;
+    return out;
+}
+
+template <typename State>
+Outcome<State> outOfRange(const State& state)
+{
+    return refuse(OutcomeKind::OutOfRange, messages::kOutOfRange, 0, state);
+}
+
+// The set lines (S, ten blows, blows per 30 cm) and the sign test. `lines`
+// holds the result lines above them. A set of exactly 0 leaves no blow count,
+// and a set whose ten-blow or blow-count value overflows a float cannot be
+// shown or printed: both are refused without writing a line or storing S.
+template <typename State>
+Outcome<State> concludeSet(State state, float S, std::vector<std::string> lines, const char* tenBlowsPrefix,
+                           int dropField, std::string_view separator)
+{
+    if (!std::isfinite(S)) return outOfRange(state);
+    if (S == 0) return refuse(OutcomeKind::ZeroSet, messages::kZeroSet, dropField, state);
+    const float tenBlows = static_cast<float>(10.0 * S);
+    const float perFoot = static_cast<float>(30.0 / S);
+    if (!std::isfinite(tenBlows) || !std::isfinite(perFoot)) return outOfRange(state);
+
+    lines.push_back(line(texts::kSetPrefix, roundHalfEven(S, 3), separator, texts::kCmSuffix));
+    lines.push_back(line(tenBlowsPrefix, roundHalfEven(tenBlows, 2), separator, texts::kCmSuffix));
+    lines.push_back(line(texts::kBlowsPrefix, roundHalfEven(perFoot, 0), separator, texts::kBlowsSuffix));
+    state.S = S;
+
+    Outcome<State> out;
+    out.results = std::move(lines);
+    out.state = state;
+    if (S < 0) {
+        out.kind = OutcomeKind::Negative;
+        out.message = messages::kNegative;
+        out.focus = dropField;
+    } else {
+        out.kind = OutcomeKind::Ok;
+        out.printable = true;
+    }
+    return out;
+}
+
+}  // namespace calc::detail

@@ -1,0 +1,71 @@
+#include "calc/danish.h"
+
+#include <cmath>
+
+#include "calc/calculation.h"
+
+namespace calc {
+
+namespace {
+
+using State = DanishState;
+
+constexpr std::array<detail::FieldSlot<State>, 8> kFields = {{
+    {1, &State::L},
+    {2, &State::Qa},
+    {3, &State::W},
+    {4, &State::h},
+    {5, &State::e},
+    {6, &State::FS},
+    {0, &State::D},
+    {7, &State::E},
+}};
+constexpr int kD = 0, kQa = 2, kW = 3, kH = 4, kFS = 6, kE = 7;
+
+}  // namespace
+
+std::optional<int> ReadDanishInputs(const DanishInputs& in, DanishState& state)
+{
+    return detail::readFields(in.texts, in.decimalSeparator, kFields, state);
+}
+
+DanishOutcome CalculateDanish(const DanishInputs& in, const DanishState& previous)
+{
+    const std::string_view sep = in.decimalSeparator;
+    State s = previous;
+    if (detail::anyEmpty(in.texts) || !in.boxes.complete())
+        return detail::refuse(OutcomeKind::Incomplete, messages::kIncomplete, 0, s);
+    if (const auto bad = ReadDanishInputs(in, s))
+        return detail::refuse(OutcomeKind::NotANumber, messages::kNotANumber, *bad, s);
+    if (const auto zero = detail::firstZeroDivisor(kFields, {kQa, kW, kFS, kE}, s))
+        return detail::refuse(OutcomeKind::NotPositive, messages::kNotPositive, *zero, s);
+
+    if (!detail::narrowInto(s.A, pileArea(s.D, in.boxes.round))) return detail::outOfRange(s);
+    if (s.A == 0) return detail::refuse(OutcomeKind::NotPositive, messages::kNotPositive, kD, s);
+
+    const double hmax = static_cast<double>(s.A) * 45 / (static_cast<double>(s.W) * 100);
+    if (auto warning = detail::dropTooHigh(s.h, hmax, sep))
+        return detail::refuse(OutcomeKind::DropTooHigh, std::move(*warning), kH, s);
+
+    // P is shown and printed; the Danish formula itself does not use it.
+    if (!detail::narrowInto(s.P, pileWeight(s.A, s.L, in.boxes.prestressed))
+        || !detail::narrowInto(s.Qu, static_cast<double>(s.FS) * s.Qa))
+        return detail::outOfRange(s);
+
+    // Elastic compression of the pile: the 10 (√100) takes L from m to cm.
+    const double energy = static_cast<double>(s.e) * s.W * s.h / s.Qu;
+    const double compression = std::sqrt(static_cast<double>(s.W)) * std::sqrt(static_cast<double>(s.e))
+                               * std::sqrt(static_cast<double>(s.h)) * 10 * std::sqrt(static_cast<double>(s.L))
+                               / (std::sqrt(2.0) * std::sqrt(static_cast<double>(s.A)) * std::sqrt(static_cast<double>(s.E)));
+    const float S = static_cast<float>(roundHalfEven(energy - compression, 3));
+
+    std::vector<std::string> lines = {
+        detail::line(texts::kAreaPrefix, s.A, sep, texts::kSquareCmSuffix),
+        detail::line(texts::kPileWeightPrefix, s.P, sep, texts::kTonSuffix),
+        detail::line(texts::kUltimatePrefix, s.Qu, sep, texts::kTonSuffix),
+        detail::line(texts::kModulusPrefix, s.E, sep),
+    };
+    return detail::concludeSet(s, S, std::move(lines), texts::kTenBlowsPrefixWide, kH, sep);
+}
+
+}  // namespace calc

@@ -1,0 +1,75 @@
+#include "calc/janbu.h"
+
+#include <cmath>
+
+#include "calc/calculation.h"
+
+namespace calc {
+
+namespace {
+
+using State = JanbuState;
+
+constexpr std::array<detail::FieldSlot<State>, 7> kFields = {{
+    {1, &State::L},
+    {2, &State::Qa},
+    {3, &State::W},
+    {4, &State::h},
+    {5, &State::FS},
+    {0, &State::D},
+    {6, &State::E},
+}};
+constexpr int kD = 0, kQa = 2, kW = 3, kH = 4, kFS = 5, kE = 6;
+
+}  // namespace
+
+std::optional<int> ReadJanbuInputs(const JanbuInputs& in, JanbuState& state)
+{
+    return detail::readFields(in.texts, in.decimalSeparator, kFields, state);
+}
+
+JanbuOutcome CalculateJanbu(const JanbuInputs& in, const JanbuState& previous)
+{
+    const std::string_view sep = in.decimalSeparator;
+    State s = previous;
+    if (detail::anyEmpty(in.texts) || !in.boxes.complete())
+        return detail::refuse(OutcomeKind::Incomplete, messages::kIncomplete, 0, s);
+    if (const auto bad = ReadJanbuInputs(in, s))
+        return detail::refuse(OutcomeKind::NotANumber, messages::kNotANumber, *bad, s);
+    if (const auto zero = detail::firstZeroDivisor(kFields, {kQa, kW, kFS, kE}, s))
+        return detail::refuse(OutcomeKind::NotPositive, messages::kNotPositive, *zero, s);
+
+    if (!detail::narrowInto(s.A, pileArea(s.D, in.boxes.round))) return detail::outOfRange(s);
+    if (s.A == 0) return detail::refuse(OutcomeKind::NotPositive, messages::kNotPositive, kD, s);
+
+    const double hmax = static_cast<double>(s.A) * 45 / (static_cast<double>(s.W) * 100);
+    if (auto warning = detail::dropTooHigh(s.h, hmax, sep))
+        return detail::refuse(OutcomeKind::DropTooHigh, std::move(*warning), kH, s);
+
+    if (!detail::narrowInto(s.P, pileWeight(s.A, s.L, in.boxes.prestressed))
+        || !detail::narrowInto(s.Qu, static_cast<double>(s.FS) * s.Qa)
+        || !detail::narrowInto(s.Cd, 0.15 * s.P / s.W + 0.75))
+        return detail::outOfRange(s);
+
+    // Qu = W·h / (Ku·S) solved for S in closed form: S = (λ² − R) / 2λ, with
+    // L in cm inside R.
+    const double W = s.W, h = s.h, L = s.L, A = s.A, E = s.E, Qu = s.Qu, Cd = s.Cd;
+    const double lambda = (W * h) / (Cd * Qu);
+    const double R = (W * h * L * 100) / (E * A * Cd);
+    const double G = (2 * W * h) / (Qu * Cd);
+    const float S = static_cast<float>(roundHalfEven((std::pow(lambda, 2) - R) / G, 3));
+
+    std::vector<std::string> lines = {
+        detail::line(texts::kAreaPrefix, roundHalfEven(s.A, 3), sep, texts::kSquareCmSuffix),
+        detail::line(texts::kPileWeightPrefix, roundHalfEven(s.P, 3), sep, texts::kTonSuffix),
+        detail::line(texts::kUltimatePrefix, s.Qu, sep, texts::kTonSuffix),
+        detail::line(texts::kModulusPrefix, s.E, sep),
+        texts::kJanbuSetFormula,
+        texts::kJanbuKuFormula,
+        texts::kJanbuLdFormula,
+        detail::line(texts::kJanbuCdPrefix, roundHalfEven(s.Cd, 4), sep),
+    };
+    return detail::concludeSet(s, S, std::move(lines), texts::kTenBlowsPrefixWide, kH, sep);
+}
+
+}  // namespace calc
