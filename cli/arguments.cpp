@@ -1,0 +1,79 @@
+#include "cli/arguments.h"
+
+#include "cli/formulas.h"
+
+namespace cli {
+
+namespace {
+
+UsageError error(std::string text) { return UsageError{std::move(text)}; }
+
+std::string quoted(const std::string& arg) { return "'" + arg + "'"; }
+
+// One of the two exclusive words of a check-box pair.
+std::optional<UsageError> choose(std::optional<bool>& pair, bool second, const std::string& arg)
+{
+    if (pair && *pair != second) return error(quoted(arg) + " contradicts an earlier choice of the same pair");
+    pair = second;
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::string usageText()
+{
+    std::string text =
+        "usage: blowcount-cli FORMULA [--json] [FIELD=TEXT ...] [rc|prestressed] [square|round]\n"
+        "FORMULA and its FIELDs:\n";
+    for (const FormulaInfo& f : formulas()) {
+        std::string name = f.name;
+        text += "  " + name + std::string(18 - name.size(), ' ');
+        for (std::size_t i = 0; i < f.fields.size(); ++i) text += (i ? " " : "") + std::string(f.fields[i].symbol);
+        text += '\n';
+    }
+    text +=
+        "rc|prestressed and square|round choose the pile (not for engineering-news).\n"
+        "A field not given keeps the text the window starts with, or stays empty.\n";
+    return text;
+}
+
+ParsedArguments parseArguments(const std::vector<std::string>& args)
+{
+    for (const std::string& arg : args)
+        if (arg == "-h" || arg == "--help") return HelpRequest{};
+    // The formula is the first argument; --json may stand before it.
+    std::size_t at = 0;
+    while (at < args.size() && args[at] == "--json") ++at;
+    if (at == args.size()) return error("missing FORMULA");
+    const FormulaInfo* info = findFormula(args[at]);
+    if (!info) return error("unknown formula " + quoted(args[at]));
+
+    Request request;
+    request.formula = info->formula;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (i == at) continue;
+        if (arg == "--json") {
+            request.json = true;
+        } else if (const std::size_t eq = arg.find('='); eq != std::string::npos) {
+            const std::string symbol = arg.substr(0, eq);
+            const std::optional<int> index = fieldIndex(*info, symbol);
+            if (!index) return error("unknown field " + quoted(symbol) + " for " + info->name);
+            if (!request.fields.emplace(*index, arg.substr(eq + 1)).second)
+                return error("field " + quoted(symbol) + " given twice");
+        } else if (arg == "rc" || arg == "prestressed" || arg == "square" || arg == "round") {
+            if (!info->hasPileBoxes) return error(quoted(arg) + " does not apply to " + info->name);
+            const bool material = arg == "rc" || arg == "prestressed";
+            auto problem = material ? choose(request.prestressed, arg == "prestressed", arg)
+                                    : choose(request.roundSection, arg == "round", arg);
+            if (problem) return *problem;
+        } else if (arg.starts_with("-")) {
+            return error("unknown option " + quoted(arg));
+        } else {
+            return error("unexpected argument " + quoted(arg));
+        }
+    }
+    return request;
+}
+
+}  // namespace cli

@@ -1,0 +1,36 @@
+#pragma once
+// The command line: blowcount-cli FORMULA [--json] [FIELD=TEXT ...]
+// [rc|prestressed] [square|round]. Options and fields may come in any order
+// after the formula.
+#include <map>
+#include <optional>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "calc/tab_texts.h"
+
+namespace cli {
+
+struct Request {
+    calc::Formula formula = calc::Formula::EngineeringNews;
+    bool json = false;
+    std::map<int, std::string> fields;  // field index → text as typed
+    std::optional<bool> prestressed;    // rc: false, prestressed: true
+    std::optional<bool> roundSection;   // square: false, round: true
+};
+
+struct HelpRequest {};
+
+struct UsageError {
+    std::string message;  // names the bad argument
+};
+
+using ParsedArguments = std::variant<Request, HelpRequest, UsageError>;
+
+ParsedArguments parseArguments(const std::vector<std::string>& args);  // without the program name
+
+// The short usage text, ending in a newline.
+std::string usageText();
+
+}  // namespace cli

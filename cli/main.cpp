@@ -1,0 +1,50 @@
+// blowcount-cli: the blow-count criterion of a precast concrete pile by one of
+// the four formulas, from the command line, through the same calculators as
+// the window. Exit status: 0 without a message, 1 with one, 2 on a usage error.
+#include <clocale>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "cli/arguments.h"
+#include "cli/calculation.h"
+#include "cli/output.h"
+
+namespace {
+
+// The user's decimal separator, as the window would take it from the locale.
+std::string localeDecimalSeparator()
+{
+    std::setlocale(LC_ALL, "");
+    const std::lconv* conv = std::localeconv();
+    if (conv && conv->decimal_point && *conv->decimal_point) return conv->decimal_point;
+    return ".";
+}
+
+void write(std::FILE* stream, const std::string& text)
+{
+    std::fwrite(text.data(), 1, text.size(), stream);
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    const std::string separator = localeDecimalSeparator();
+    const cli::ParsedArguments parsed = cli::parseArguments(std::vector<std::string>(argv + 1, argv + argc));
+
+    if (std::holds_alternative<cli::HelpRequest>(parsed)) {
+        write(stdout, cli::usageText());
+        return 0;
+    }
+    if (const auto* bad = std::get_if<cli::UsageError>(&parsed)) {
+        write(stderr, "blowcount-cli: " + bad->message + "\n" + cli::usageText());
+        return 2;
+    }
+
+    const cli::Request& request = std::get<cli::Request>(parsed);
+    const cli::Calculation calculation = cli::calculate(request, separator);
+    write(stdout, request.json ? cli::jsonObject(calculation).text() + "\n" : cli::plainText(calculation));
+    if (std::fflush(stdout) != 0) return 2;
+    return cli::exitStatus(calculation);
+}

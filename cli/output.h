@@ -1,0 +1,20 @@
+#pragma once
+// What the command line prints for a calculation.
+#include <string>
+
+#include "cli/calculation.h"
+#include "cli/json.h"
+
+namespace cli {
+
+// The result lines, one a line, then the message, if any.
+std::string plainText(const Calculation& c);
+
+// outcome, message, focus, results, S, printable. Further keys (a report page,
+// say) can be added to the returned object before it is written.
+JsonObject jsonObject(const Calculation& c);
+
+// 0 when the calculation ended without a message, 1 when it ended with one.
+int exitStatus(const Calculation& c);
+
+}  // namespace cli
