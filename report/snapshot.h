@@ -5,7 +5,9 @@
 // A name that is missing reads as the empty text or an unchecked box.
 #include <map>
 #include <string>
+#include <vector>
 
+#include "calc/pile.h"
 #include "calc/tab_texts.h"
 
 namespace report {
@@ -20,5 +22,16 @@ struct TabSnapshot {
     const std::string& text(const std::string& name) const;
     bool checked(const std::string& name) const;
 };
+
+// The tab as the window shows it right after a calculation: the field captions
+// and fixed formula captions of the tab, the field texts by index, the check
+// boxes (ignored on the Engineering News tab), the result labels filled from
+// the calculation's lines top to bottom, and the S it stored.
+TabSnapshot snapshotAfterCalculation(calc::Formula formula,
+                                     const std::vector<std::string>& fieldTexts,
+                                     const calc::PileBoxes& boxes,
+                                     const std::vector<std::string>& resultLines,
+                                     float S,
+                                     std::string decimalSeparator);
 
 }  // namespace report
