@@ -1,0 +1,34 @@
+#pragma once
+// One routine puts a report page on paper or into a PDF: each line in the
+// report font, its left edge at X and the top of its line at Y, twips counted
+// from the top-left corner of the printable area of an A4 portrait page.
+#include <QString>
+
+#include "report/page.h"
+
+class QPainter;
+class QPrinter;
+
+namespace report {
+
+// Paints the page with a painter already active on its device (a printer or
+// a PDF writer whose printable area is the page's frame). False when no
+// installed font writes Thai.
+bool paintPage(QPainter& painter, const Page& page);
+
+// Sets the printer to A4 portrait with coordinates from the printable area,
+// prints the page and ends the document. False, with nothing sent (the job is
+// aborted where it was begun), when any step fails: an invalid printer, a
+// page setting it refuses, a painter that cannot begin, no Thai font, or a
+// printer error on the way.
+bool printPage(const Page& page, QPrinter& printer);
+
+// The page as a one-page A4 portrait PDF whose printable area lies kPdfMargin
+// points inside the paper's edges. False when it cannot be written; a file
+// already at `path` is then left as it was.
+bool writePdf(const Page& page, const QString& path);
+
+inline constexpr double kPdfMargin = 10;     // points
+inline constexpr int kPdfResolution = 1200;  // dots per inch of the painter
+
+}  // namespace report
