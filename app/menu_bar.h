@@ -1,0 +1,24 @@
+#pragma once
+// The main window's menu: หลัก (printer set-up, leave the program), On The
+// Web (the maker's pages) and เกี่ยวกับ... (About). Every item carries its
+// objectName; the main window connects the ones it serves.
+class QAction;
+class QMainWindow;
+
+namespace app {
+
+struct MenuActions {
+    QAction* setprint = nullptr;
+    QAction* exitme = nullptr;
+    QAction* quelmara = nullptr;
+    QAction* club = nullptr;
+    QAction* crose = nullptr;
+    QAction* shop = nullptr;
+    QAction* download = nullptr;
+    QAction* educate = nullptr;
+    QAction* product = nullptr;
+};
+
+MenuActions buildMenuBar(QMainWindow* window);
+
+}  // namespace app

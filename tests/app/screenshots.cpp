@@ -1,0 +1,101 @@
+// Takes pictures of the windows for a person to look at (not a test):
+//   xvfb-run -s "-screen 0 1280x800x24" build/tests/app/blowcount-screenshots OUTDIR
+// The splash at several ticks, and every tab before and after its worked example.
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
+#include <QTimer>
+
+#include "app/formula_tab.h"
+#include "app/interface_font.h"
+#include "app/main_window.h"
+#include "app/splash_window.h"
+
+namespace {
+
+QString outDir;
+
+void save(QWidget* widget, const QString& name)
+{
+    widget->grab().save(outDir + QLatin1Char('/') + name + QStringLiteral(".png"));
+}
+
+void answerBoxesLater()
+{
+    QTimer::singleShot(50, [] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            save(box, QStringLiteral("message"));
+            box->button(box->standardButtons() & QMessageBox::Ok ? QMessageBox::Ok : QMessageBox::No)->click();
+        }
+    });
+}
+
+void fill(app::MainWindow& window, calc::Formula formula, const QStringList& texts, const QStringList& boxes)
+{
+    app::FormulaTab* page = window.page(formula);
+    window.tabs()->setCurrentWidget(page);
+    for (int i = 0; i < texts.size(); ++i) {
+        page->field(i)->clear();
+        QTest::keyClicks(page->field(i), texts[i]);
+    }
+    for (const QString& box : boxes) page->findChild<QCheckBox*>(box)->click();
+}
+
+}  // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication application(argc, argv);
+    app::useInterfaceFont();
+    outDir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
+    QDir().mkpath(outDir);
+
+    app::SplashWindow splash({}, std::chrono::milliseconds(5));
+    splash.show();
+    for (int tick : {30, 50, 79, 85, 100}) {
+        QTest::qWaitFor([&] { return splash.ticks() >= tick; }, 5000);
+        save(&splash, QStringLiteral("splash-%1").arg(tick));
+    }
+    splash.hide();
+
+    app::MainWindow window;
+    window.show();
+    QTest::qWaitForWindowExposed(&window);
+    const QStringList names = {"engineering-news", "hiley", "danish", "janbu"};
+    for (int i = 0; i < 4; ++i) {
+        window.tabs()->setCurrentIndex(i);
+        save(&window, names[i] + QStringLiteral("-before"));
+    }
+    fill(window, calc::Formula::EngineeringNews, {"30", "3", "100", "0.9", "4"}, {});
+    window.page(calc::Formula::EngineeringNews)->calculateButton()->click();
+    save(&window, QStringLiteral("engineering-news-after"));
+
+    fill(window, calc::Formula::Hiley, {"12", "40", "5", "100", "5", "0.25", "0.8", "4", "30"}, {"Check8", "Check6"});
+    window.page(calc::Formula::Hiley)->calculateButton()->click();
+    save(&window, QStringLiteral("hiley-after"));
+    window.findChild<QPushButton*>(QStringLiteral("Command4"))->click();
+    save(&window, QStringLiteral("hiley-formula"));
+
+    fill(window, calc::Formula::Danish, {"30", "12", "40", "3", "100", "0.8", "5", "200"}, {"Check4", "Check2"});
+    window.page(calc::Formula::Danish)->calculateButton()->click();
+    save(&window, QStringLiteral("danish-after"));
+
+    fill(window, calc::Formula::Janbu, {"30", "20", "30", "5", "80", "4", "200"}, {"Check9", "Check11"});
+    window.page(calc::Formula::Janbu)->calculateButton()->click();
+    save(&window, QStringLiteral("janbu-after"));
+    window.findChild<QPushButton*>(QStringLiteral("Command15"))->click();
+    save(&window, QStringLiteral("janbu-formula"));
+
+    // A negative set, to see the message box.
+    fill(window, calc::Formula::EngineeringNews, {"30", "3", "50", "0.9", "4"}, {});
+    answerBoxesLater();
+    window.page(calc::Formula::EngineeringNews)->calculateButton()->click();
+    save(&window, QStringLiteral("engineering-news-negative"));
+    return 0;
+}
