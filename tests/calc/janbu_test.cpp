@@ -74,7 +74,7 @@ TEST(Janbu, TenCmAtHmaxTenAcceptedJustAboveRefused)
     EXPECT_NE(calc::CalculateJanbu(squarePile("40.5", "10"), {}).kind, OutcomeKind::DropTooHigh);
     const auto out = calc::CalculateJanbu(squarePile("40.5", "10.5"), {});
     EXPECT_EQ(out.kind, OutcomeKind::DropTooHigh);
-    EXPECT_EQ(out.message, calc::messages::dropTooHigh(10, "."));
+    EXPECT_EQ(out.message, "ระยะยกลูกตุ้มมากเกินไป หัวเข็มอาจระเบิดได้ ควรน้อยกว่า 10  ซม. ควรลดลงมาอีก");
 }
 
 TEST(Janbu, CommaSeparator)

@@ -190,7 +190,7 @@ INSTANTIATE_TEST_SUITE_P(Errors, CliUsage,
         UsageCase{"both_materials", {"danish", "rc", "prestressed"}, "'prestressed'"},
         UsageCase{"both_sections", {"janbu", "round", "square"}, "'square'"},
         UsageCase{"field_twice", {"hiley", "h=100", "h=90"}, "'h'"},
-        UsageCase{"unknown_option", {"hiley", "--pdf"}, "'--pdf'"},
+        UsageCase{"unknown_option", {"hiley", "--verbose"}, "'--verbose'"},
         UsageCase{"stray_word", {"hiley", "100"}, "'100'"}),
     [](const auto& info) { return std::string(info.param.name); });
 
