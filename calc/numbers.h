@@ -17,6 +17,9 @@ namespace calc {
 float roundHalfEven(float x, int decimals);
 double roundHalfEven(double x, int decimals);
 
+// Magnitudes of 10^7 (10^15 for a double) or more and fractions below 0.0001
+// are written as 1.234568E+07 or 1E-05; a value that is not finite gives the
+// empty text, never "inf" or "nan".
 std::string numberText(float value, std::string_view decimalSeparator);
 std::string numberText(double value, std::string_view decimalSeparator);
 
