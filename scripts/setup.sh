@@ -10,6 +10,8 @@ PACKAGES=(
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
   # Thai fonts (Laksaman, Garuda, Loma, ... of the TLWG) and fontconfig
   fonts-thai-tlwg fontconfig
+  # locale sources, for the tests that run in a comma-separator locale
+  locales
   # test and benchmark libraries
   libgtest-dev libgmock-dev libbenchmark-dev
   # tools the tests use: a virtual display, PDF inspection, a print service,
