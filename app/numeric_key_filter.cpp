@@ -50,6 +50,10 @@ bool NumericKeyFilter::eventFilter(QObject* watched, QEvent* event)
     if (event->type() != QEvent::KeyPress) return false;
 
     auto* key = static_cast<QKeyEvent*>(event);
+    // Ctrl with a letter types the control characters 1 to 26, whatever text
+    // the platform attaches to the event.
+    if (key->modifiers().testFlag(Qt::ControlModifier) && key->key() >= Qt::Key_A && key->key() <= Qt::Key_Z)
+        return false;
     const QString typed = key->text();
     // Keys that type no character (arrows, Delete, function keys) are not
     // typed characters and go to the field as they are.

@@ -59,14 +59,14 @@ int main(int argc, char* argv[])
     app::SplashWindow splash({}, std::chrono::milliseconds(5));
     splash.show();
     for (int tick : {30, 50, 79, 85, 100}) {
-        QTest::qWaitFor([&] { return splash.ticks() >= tick; }, 5000);
+        if (!QTest::qWaitFor([&] { return splash.ticks() >= tick; }, 5000)) return 1;
         save(&splash, QStringLiteral("splash-%1").arg(tick));
     }
     splash.hide();
 
     app::MainWindow window;
     window.show();
-    QTest::qWaitForWindowExposed(&window);
+    if (!QTest::qWaitForWindowExposed(&window)) return 1;
     const QStringList names = {"engineering-news", "hiley", "danish", "janbu"};
     for (int i = 0; i < 4; ++i) {
         window.tabs()->setCurrentIndex(i);
