@@ -66,8 +66,6 @@ protected:
     // the tab's Formula button, which swap the two.
     QGroupBox* buildFormulaPanel(const char* name, const std::vector<LabelPlace>& fixed, const char* closeName,
                                  const char* formulaName);
-    QPushButton* addButton(QWidget* parent, const char* name, const QPixmap& icon, const QString& toolTip,
-                           int left, int top, int width, int height);
     // Focus order: boxes, fields top to bottom, Calculate, then the other buttons.
     void setFocusOrder();
 
@@ -88,15 +86,16 @@ protected:
         applyOutcome(outcome.results, outcome.printable, outcome.message, outcome.focus);
     }
 
-    const calc::TabTexts& texts_;
-
 private:
+    QPushButton* addButton(QWidget* parent, const char* name, const QPixmap& icon, const QString& toolTip,
+                           int left, int top, int width, int height);
     std::string fieldText(int index) const;
     void applyOutcome(const std::optional<std::vector<std::string>>& results, bool printable,
                       const std::optional<std::string>& message, std::optional<int> focus);
     QLabel* addFrameLabel(QWidget* frame, const LabelPlace& place, const QString& text);
     void buildFields(int firstRowTop);
 
+    const calc::TabTexts& texts_;
     calc::Formula formula_;
     int firstRowTop_ = 0;
     std::vector<QLineEdit*> fields_;

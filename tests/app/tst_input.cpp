@@ -146,18 +146,6 @@ private slots:
         QCOMPARE(boxB->isChecked(), bAfter);
     }
 
-    void pairs_are_independent()
-    {
-        window_->tabs()->setCurrentIndex(1);
-        find<QCheckBox>(window_.get(), "Check8")->click();
-        find<QCheckBox>(window_.get(), "Check5")->click();
-        find<QCheckBox>(window_.get(), "Check6")->click();
-        QVERIFY(find<QCheckBox>(window_.get(), "Check8")->isChecked());
-        QVERIFY(find<QCheckBox>(window_.get(), "Check6")->isChecked());
-        QVERIFY(!find<QCheckBox>(window_.get(), "Check5")->isChecked());
-        QVERIFY(!find<QCheckBox>(window_.get(), "Check4")->isChecked());  // another tab's pair
-    }
-
     void comma_locale_defaults_and_keys()
     {
         window_.reset();
