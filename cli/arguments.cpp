@@ -23,7 +23,7 @@ std::optional<UsageError> choose(std::optional<bool>& pair, bool second, const s
 std::string usageText()
 {
     std::string text =
-        "usage: blowcount-cli FORMULA [--json] [FIELD=TEXT ...] [rc|prestressed] [square|round]\n"
+        "usage: blowcount-cli FORMULA [--json] [--pdf FILE] [FIELD=TEXT ...] [rc|prestressed] [square|round]\n"
         "FORMULA and its FIELDs:\n";
     for (const FormulaInfo& f : formulas()) {
         std::string name = f.name;
@@ -33,7 +33,10 @@ std::string usageText()
     }
     text +=
         "rc|prestressed and square|round choose the pile (not for engineering-news).\n"
-        "A field not given keeps the text the window starts with, or stays empty.\n";
+        "A field not given keeps the text the window starts with, or stays empty.\n"
+        "--json writes one JSON object; its \"page\" holds the report's lines, or null.\n"
+        "--pdf FILE writes the report the print button would print, as a one-page A4 PDF;\n"
+        "  a calculation that shows no print button writes none and exits 1.\n";
     return text;
 }
 
@@ -41,21 +44,33 @@ ParsedArguments parseArguments(const std::vector<std::string>& args)
 {
     for (const std::string& arg : args)
         if (arg == "-h" || arg == "--help") return HelpRequest{};
-    // The formula is the first argument; --json may stand before it.
-    std::size_t at = 0;
-    while (at < args.size() && args[at] == "--json") ++at;
-    if (at == args.size()) return error("missing FORMULA");
-    const FormulaInfo* info = findFormula(args[at]);
-    if (!info) return error("unknown formula " + quoted(args[at]));
 
+    // Options first, wherever they stand; the first other argument is the formula.
     Request request;
-    request.formula = info->formula;
+    const FormulaInfo* info = nullptr;
+    std::vector<std::string> rest;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
-        if (i == at) continue;
         if (arg == "--json") {
             request.json = true;
-        } else if (const std::size_t eq = arg.find('='); eq != std::string::npos) {
+        } else if (arg == "--pdf") {
+            if (request.pdfPath) return error(quoted(arg) + " given twice");
+            if (i + 1 == args.size() || args[i + 1].empty()) return error(quoted(arg) + " needs a FILE");
+            request.pdfPath = args[++i];
+        } else if (arg.starts_with("-")) {
+            return error("unknown option " + quoted(arg));
+        } else if (!info) {
+            info = findFormula(arg);
+            if (!info) return error("unknown formula " + quoted(arg));
+        } else {
+            rest.push_back(arg);
+        }
+    }
+    if (!info) return error("missing FORMULA");
+
+    request.formula = info->formula;
+    for (const std::string& arg : rest) {
+        if (const std::size_t eq = arg.find('='); eq != std::string::npos) {
             const std::string symbol = arg.substr(0, eq);
             const std::optional<int> index = fieldIndex(*info, symbol);
             if (!index) return error("unknown field " + quoted(symbol) + " for " + info->name);
@@ -67,8 +82,6 @@ ParsedArguments parseArguments(const std::vector<std::string>& args)
             auto problem = material ? choose(request.prestressed, arg == "prestressed", arg)
                                     : choose(request.roundSection, arg == "round", arg);
             if (problem) return *problem;
-        } else if (arg.starts_with("-")) {
-            return error("unknown option " + quoted(arg));
         } else {
             return error("unexpected argument " + quoted(arg));
         }

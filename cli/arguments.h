@@ -1,7 +1,7 @@
 #pragma once
-// The command line: blowcount-cli FORMULA [--json] [FIELD=TEXT ...]
-// [rc|prestressed] [square|round]. Options and fields may come in any order
-// after the formula.
+// The command line: blowcount-cli FORMULA [--json] [--pdf FILE]
+// [FIELD=TEXT ...] [rc|prestressed] [square|round]. The options may stand
+// anywhere, the fields and pile words anywhere after the formula.
 #include <map>
 #include <optional>
 #include <string>
@@ -15,6 +15,7 @@ namespace cli {
 struct Request {
     calc::Formula formula = calc::Formula::EngineeringNews;
     bool json = false;
+    std::optional<std::string> pdfPath;  // --pdf FILE: where the report goes
     std::map<int, std::string> fields;  // field index → text as typed
     std::optional<bool> prestressed;    // rc: false, prestressed: true
     std::optional<bool> roundSection;   // square: false, round: true

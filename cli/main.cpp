@@ -1,6 +1,8 @@
 // blowcount-cli: the blow-count criterion of a precast concrete pile by one of
 // the four formulas, from the command line, through the same calculators as
-// the window. Exit status: 0 without a message, 1 with one, 2 on a usage error.
+// the window. With --pdf FILE it also writes the tab's report as a PDF.
+// Exit status: 0 without a message, 1 with one or when the report could not
+// be written, 2 on a usage error.
 #include <clocale>
 #include <cstdio>
 #include <string>
@@ -9,6 +11,8 @@
 #include "cli/arguments.h"
 #include "cli/calculation.h"
 #include "cli/output.h"
+#include "cli/pdf_report.h"
+#include "cli/report_page.h"
 
 namespace {
 
@@ -24,6 +28,23 @@ std::string localeDecimalSeparator()
 void write(std::FILE* stream, const std::string& text)
 {
     std::fwrite(text.data(), 1, text.size(), stream);
+}
+
+// The report of the calculation into `path`; false, with the reason on
+// stderr, when there is none to write or it cannot be written.
+bool writeReport(const cli::Calculation& calculation, const std::string& path)
+{
+    const std::optional<report::Page> page = cli::reportPage(calculation);
+    if (!page) {
+        write(stderr, "blowcount-cli: no report written to '" + path
+                          + "': the calculation did not end in a printable result\n");
+        return false;
+    }
+    if (const std::optional<std::string> problem = cli::writeReportPdf(*page, path)) {
+        write(stderr, "blowcount-cli: " + *problem + "\n");
+        return false;
+    }
+    return true;
 }
 
 }  // namespace
@@ -46,5 +67,6 @@ int main(int argc, char** argv)
     const cli::Calculation calculation = cli::calculate(request, separator);
     write(stdout, request.json ? cli::jsonObject(calculation).text() + "\n" : cli::plainText(calculation));
     if (std::fflush(stdout) != 0) return 2;
+    if (request.pdfPath && !writeReport(calculation, *request.pdfPath)) return 1;
     return cli::exitStatus(calculation);
 }

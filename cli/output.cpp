@@ -1,5 +1,8 @@
 #include "cli/output.h"
 
+#include "cli/report_page.h"
+#include "report/page_json.h"
+
 namespace cli {
 
 std::string plainText(const Calculation& c)
@@ -20,6 +23,8 @@ JsonObject jsonObject(const Calculation& c)
         .addStrings("results", c.results)
         .addNumber("S", c.S)
         .addBool("printable", c.printable);
+    const std::optional<report::Page> page = reportPage(c);
+    json.addRaw("page", page ? report::pageJson(*page) : "null");
     return json;
 }
 

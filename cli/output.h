@@ -10,8 +10,9 @@ namespace cli {
 // The result lines, one a line, then the message, if any.
 std::string plainText(const Calculation& c);
 
-// outcome, message, focus, results, S, printable. Further keys (a report page,
-// say) can be added to the returned object before it is written.
+// outcome, message, focus, results, S, printable, and page: the lines of the
+// report the print button would print now, in printing order (null when the
+// calculation shows no print button).
 JsonObject jsonObject(const Calculation& c);
 
 // 0 when the calculation ended without a message, 1 when it ended with one.

@@ -1,0 +1,44 @@
+// blowcount-cli-pdf.so: the report painter behind blowcount-cli --pdf. It
+// starts a QGuiApplication for the length of one call, on the offscreen
+// platform where there is no display.
+#include <cstdio>
+
+#include <QFile>
+#include <QGuiApplication>
+
+#include "cli/pdf_module.h"
+#include "report/page_painter.h"
+#include "report/report_font.h"
+
+namespace {
+
+// Qt's own notices (a missing runtime folder, say) are no concern of the
+// command line's user; what went wrong is told by the caller's message.
+void quietNotices(QtMsgType type, const QMessageLogContext&, const QString& message)
+{
+    if (type == QtCriticalMsg || type == QtFatalMsg) std::fprintf(stderr, "%s\n", qPrintable(message));
+}
+
+}  // namespace
+
+extern "C" __attribute__((visibility("default"))) bool blowcount_write_report_pdf(const report::Page* page,
+                                                                                  const char* path,
+                                                                                  std::string* problem)
+{
+    [[maybe_unused]] constexpr cli::WriteReportPdfEntry checked = &blowcount_write_report_pdf;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY")
+        && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    const QtMessageHandler previous = qInstallMessageHandler(quietNotices);
+    int argc = 1;
+    char name[] = "blowcount-cli";
+    char* argv[] = {name, nullptr};
+    bool written = false;
+    {
+        const QGuiApplication app(argc, argv);
+        if (!report::reportFont()) *problem = "no installed font has Thai letters";
+        else written = report::writePdf(*page, QFile::decodeName(path));
+    }
+    qInstallMessageHandler(previous);
+    return written;
+}

@@ -1,0 +1,16 @@
+#pragma once
+// The entry point of blowcount-cli-pdf.so, which blowcount-cli loads by name.
+#include <string>
+
+#include "report/page.h"
+
+namespace cli {
+
+inline constexpr const char* kPdfModuleFile = "blowcount-cli-pdf.so";
+inline constexpr const char* kPdfModuleEntry = "blowcount_write_report_pdf";
+
+// Writes the page to `path` (bytes as the file system takes them). False, with
+// the reason in `problem`, when it cannot.
+using WriteReportPdfEntry = bool (*)(const report::Page* page, const char* path, std::string* problem);
+
+}  // namespace cli

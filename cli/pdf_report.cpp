@@ -1,0 +1,49 @@
+#include "cli/pdf_report.h"
+
+#include <dlfcn.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <vector>
+
+#include "cli/pdf_module.h"
+
+namespace cli {
+
+namespace {
+
+// Beside the program (the build tree), then in its library folder (installed).
+std::vector<std::filesystem::path> moduleCandidates()
+{
+    std::error_code error;
+    const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (error) return {kPdfModuleFile};
+    const std::filesystem::path folder = program.parent_path();
+    return {folder / kPdfModuleFile, folder / BLOWCOUNT_CLI_MODULE_FOLDER / kPdfModuleFile};
+}
+
+}  // namespace
+
+std::optional<std::string> writeReportPdf(const report::Page& page, const std::string& path)
+{
+    const std::string where = "could not write the report to '" + path + "'";
+    void* module = nullptr;
+    std::string loadError;
+    for (const std::filesystem::path& candidate : moduleCandidates()) {
+        if (!std::filesystem::exists(candidate)) continue;
+        module = dlopen(candidate.c_str(), RTLD_NOW | RTLD_LOCAL);
+        if (module) break;
+        if (const char* text = dlerror()) loadError = text;
+    }
+    if (!module)
+        return where + ": " + (loadError.empty() ? std::string(kPdfModuleFile) + " not found" : loadError);
+
+    // The module stays loaded: Qt does not unload cleanly, and the program ends soon.
+    const auto entry = reinterpret_cast<WriteReportPdfEntry>(dlsym(module, kPdfModuleEntry));
+    if (!entry) return where + ": " + kPdfModuleFile + " has no " + kPdfModuleEntry;
+    std::string problem;
+    if (!entry(&page, path.c_str(), &problem)) return problem.empty() ? where : where + ": " + problem;
+    return std::nullopt;
+}
+
+}  // namespace cli
