@@ -7,11 +7,12 @@
 #include <utility>
 #include <vector>
 
+#include "report/page_json.h"
+
 namespace cli {
 
-// A JSON string literal, quotes included. Control characters are escaped and
-// bytes that are not valid UTF-8 become U+FFFD, so any input gives valid JSON.
-std::string jsonString(std::string_view utf8);
+// A JSON string literal, quotes included (shared with the report's page JSON).
+using report::jsonString;
 
 // A float as a JSON number with 9 significant digits (enough to read the same
 // float back); null when it is absent or not finite.
