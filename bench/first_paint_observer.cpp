@@ -1,0 +1,46 @@
+#include "bench/first_paint_observer.h"
+
+#include <QEvent>
+#include <QPointer>
+#include <QWidget>
+#include <cstdio>
+#include <ctime>
+
+namespace bench {
+
+qint64 monotonicNs()
+{
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    return static_cast<qint64>(now.tv_sec) * 1'000'000'000 + now.tv_nsec;
+}
+
+void writeMark(const char* name, qint64 ns)
+{
+    std::printf("mark %s %lld\n", name, static_cast<long long>(ns));
+    std::fflush(stdout);
+}
+
+FirstPaintObserver::FirstPaintObserver(Painted painted, QObject* parent) : QObject(parent), painted_(std::move(painted))
+{
+}
+
+bool FirstPaintObserver::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::Paint || !watched->isWidgetType()) return false;
+    auto* widget = static_cast<QWidget*>(watched);
+    if (!widget->isWindow() || seen_.contains(widget)) return false;
+    seen_.insert(widget);
+    connect(widget, &QObject::destroyed, this, [this, widget] { seen_.remove(widget); });
+    // The window's own paint event comes first; its children's and the flush
+    // follow in the same pass. A queued call runs once that pass is over.
+    QMetaObject::invokeMethod(
+        this,
+        [this, window = QPointer<QWidget>(widget)] {
+            if (window) painted_(*window, monotonicNs());
+        },
+        Qt::QueuedConnection);
+    return false;
+}
+
+}  // namespace bench
