@@ -2,12 +2,13 @@
 // its last window closes.
 #include <QApplication>
 
+#include "app/maker.h"
 #include "app/start.h"
 
 int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
-    application.setApplicationName(QStringLiteral("Vostraleen_Blowcount"));
+    application.setApplicationName(QString::fromUtf8(app::maker::kProgramName));
     app::start();
     return application.exec();
 }

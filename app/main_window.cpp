@@ -2,7 +2,10 @@
 
 #include <QAction>
 #include <QTabWidget>
+#include <utility>
 
+#include "app/about_window.h"
+#include "app/common_dialog.h"
 #include "app/danish_tab.h"
 #include "app/engineering_news_tab.h"
 #include "app/hiley_tab.h"
@@ -10,7 +13,10 @@
 #include "app/janbu_tab.h"
 #include "app/maker.h"
 #include "app/message_boxes.h"
+#include "app/report_printing.h"
 #include "app/status_bar.h"
+#include "app/tab_snapshot.h"
+#include "app/web_page.h"
 
 namespace app {
 
@@ -20,8 +26,9 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     setWindowTitle(QString::fromUtf8(maker::kProductName));
     setWindowIcon(icons::windowIcon());
 
+    commonDialog_ = new CommonDialog(this);
     menu_ = buildMenuBar(this);
-    connect(menu_.exitme, &QAction::triggered, this, &MainWindow::leaveProgram);
+    connectMenu();
 
     tabs_ = new QTabWidget(this);
     tabs_->setObjectName(QStringLiteral("SSTab1"));
@@ -39,7 +46,24 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
                                   calc::Formula::Janbu})
         page(formula)->writeInitialTexts();
 
+    connect(this, &MainWindow::printRequested, this, &MainWindow::printReport);
+    connect(this, &MainWindow::homePageRequested, this, [this] { openWebPage(this, WebPage::Home); });
+
     setFixedSize(sizeHint());
+}
+
+void MainWindow::connectMenu()
+{
+    connect(menu_.setprint, &QAction::triggered, this, [this] { commonDialog_->showPrinterSetUp(this); });
+    connect(menu_.exitme, &QAction::triggered, this, &MainWindow::leaveProgram);
+    const std::pair<QAction*, WebPage> links[] = {
+        {menu_.quelmara, WebPage::Home},          {menu_.club, WebPage::ProductFamily},
+        {menu_.crose, WebPage::ProductFamily},    {menu_.shop, WebPage::Shopping},
+        {menu_.download, WebPage::Software},      {menu_.educate, WebPage::ProductFamily},
+    };
+    for (const auto& [action, webPage] : links)
+        connect(action, &QAction::triggered, this, [this, webPage] { openWebPage(this, webPage); });
+    connect(menu_.product, &QAction::triggered, this, [] { showAboutWindow(); });
 }
 
 FormulaTab* MainWindow::page(calc::Formula formula) const { return pages_.at(static_cast<std::size_t>(formula)); }
@@ -52,6 +76,22 @@ void MainWindow::addPage(FormulaTab* page)
     connect(page, &FormulaTab::printRequested, this, [this, formula] { emit printRequested(formula); });
     connect(page, &FormulaTab::endRequested, this, &MainWindow::leaveProgram);
     connect(page, &FormulaTab::logoClicked, this, &MainWindow::homePageRequested);
+}
+
+float MainWindow::storedS(calc::Formula formula) const
+{
+    switch (formula) {
+    case calc::Formula::EngineeringNews: return engineeringNews_.S;
+    case calc::Formula::Hiley: return hiley_.S;
+    case calc::Formula::Danish: return danish_.S;
+    case calc::Formula::Janbu: return janbu_.S;
+    }
+    return 0;
+}
+
+void MainWindow::printReport(calc::Formula formula)
+{
+    app::printReport(this, *commonDialog_, snapshotOf(*page(formula), storedS(formula)));
 }
 
 void MainWindow::leaveProgram()

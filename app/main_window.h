@@ -5,9 +5,11 @@
 // A calculation: field texts and check boxes → the tab's calculator (calc/)
 // → an Outcome → result labels, check message and focus, print button; the
 // Outcome's state replaces the tab state kept here. A print button →
-// printRequested(formula) → the report side reads the tab's page and S.
+// printRequested(formula) → a snapshot of the tab and its S → the printer
+// dialog of CommonDialog1 → the report page to the chosen printer.
 // An end button or the exit command → the leave-program confirmation →
-// close() → the program ends with its last window.
+// close() → the program ends with its last window. The web items and the
+// tabs' logos open the maker's pages; เกี่ยวกับผลิตภัณฑ์ shows the About window.
 #include <QMainWindow>
 #include <array>
 
@@ -22,6 +24,7 @@ class QTabWidget;
 
 namespace app {
 
+class CommonDialog;
 class FormulaTab;
 
 class MainWindow : public QMainWindow {
@@ -32,15 +35,20 @@ public:
     FormulaTab* page(calc::Formula formula) const;
     QTabWidget* tabs() const { return tabs_; }
     const MenuActions& menuActions() const { return menu_; }
+    CommonDialog& commonDialog() const { return *commonDialog_; }
 
     const calc::EngineeringNewsState& engineeringNewsState() const { return engineeringNews_; }
     const calc::HileyState& hileyState() const { return hiley_; }
     const calc::DanishState& danishState() const { return danish_; }
     const calc::JanbuState& janbuState() const { return janbu_; }
+    // The S the tab's last calculation stored.
+    float storedS(calc::Formula formula) const;
 
 public slots:
     // Asks "คุณต้องการจบการทำงานทั้งหมด  ใช่หรือไม่? "; Yes closes the window.
     void leaveProgram();
+    // The tab's report, as the tab stands now, through the printer dialog.
+    void printReport(calc::Formula formula);
 
 signals:
     void printRequested(calc::Formula formula);
@@ -48,6 +56,7 @@ signals:
 
 private:
     void addPage(FormulaTab* page);
+    void connectMenu();
 
     calc::EngineeringNewsState engineeringNews_;
     calc::HileyState hiley_;
@@ -55,6 +64,7 @@ private:
     calc::JanbuState janbu_;
 
     MenuActions menu_;
+    CommonDialog* commonDialog_ = nullptr;
     QTabWidget* tabs_ = nullptr;
     std::array<FormulaTab*, 4> pages_{};
 };

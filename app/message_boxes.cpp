@@ -2,6 +2,7 @@
 
 #include <QMessageBox>
 
+#include "app/maker.h"
 #include "calc/outcome.h"
 
 namespace app {
@@ -19,6 +20,13 @@ bool confirmLeaving(QWidget* parent)
                     QMessageBox::Yes | QMessageBox::No, parent);
     box.setDefaultButton(QMessageBox::Yes);
     return box.exec() == QMessageBox::Yes;
+}
+
+void showBrowserFailure(QWidget* parent)
+{
+    QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(maker::kProgramName),
+                    QStringLiteral("Unable to start Web browser !"), QMessageBox::Ok, parent);
+    box.exec();
 }
 
 }  // namespace app

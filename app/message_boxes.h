@@ -1,6 +1,7 @@
 #pragma once
-// The program's two kinds of message box: the calculators' check message
-// ("กรุณาตรวจสอบ", question mark, OK) and the leave-program confirmation.
+// The program's message boxes: the check message ("กรุณาตรวจสอบ", question
+// mark, OK) of the calculators and of a report that cannot be printed, the
+// leave-program confirmation, and the word that no browser could be started.
 #include <QString>
 
 class QWidget;
@@ -11,5 +12,8 @@ void showCheckMessage(QWidget* parent, const QString& text);
 
 // "คุณต้องการจบการทำงานทั้งหมด  ใช่หรือไม่? " with Yes and No; true for Yes.
 bool confirmLeaving(QWidget* parent);
+
+// "Unable to start Web browser !", titled with the program's name, no icon, OK.
+void showBrowserFailure(QWidget* parent);
 
 }  // namespace app

@@ -43,6 +43,29 @@ void BoxAnswerer::poll()
     else box->reject();
 }
 
+DialogAnswerer::DialogAnswerer()
+{
+    timer_.setInterval(10);
+    connect(&timer_, &QTimer::timeout, this, &DialogAnswerer::poll);
+    timer_.start();
+}
+
+void DialogAnswerer::poll()
+{
+    auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+    if (!dialog || qobject_cast<QMessageBox*>(dialog) || !dialog->isVisible() || dialog == answered_) return;
+    answered_ = dialog;
+    titles_ << dialog->windowTitle();
+    if (answers_.empty()) {
+        unexpected_ = true;
+        dialog->reject();
+        return;
+    }
+    Answer answer = std::move(answers_.front());
+    answers_.pop_front();
+    answer(*dialog);
+}
+
 std::unique_ptr<app::MainWindow> openMainWindow()
 {
     auto window = std::make_unique<app::MainWindow>();

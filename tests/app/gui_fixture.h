@@ -1,8 +1,8 @@
 #pragma once
 // Shared pieces of the window tests: a main that runs headless with a pinned
-// locale and the interface font, a recorder that answers message boxes as a
-// user would (and closes, and reports, any box nobody expected), and finders
-// by objectName.
+// locale and the interface font, recorders that answer message boxes and the
+// other modal dialogs (the printer dialogs) as a user would (and close, and
+// report, any that nobody expected), and finders by objectName.
 #include <QApplication>
 #include <QLocale>
 #include <QMessageBox>
@@ -11,6 +11,7 @@
 #include <QTest>
 #include <QTimer>
 #include <deque>
+#include <functional>
 #include <memory>
 
 #include "app/interface_font.h"
@@ -45,6 +46,28 @@ private:
     QPointer<app::MainWindow> window_;
     std::deque<QMessageBox::StandardButton> answers_;
     std::vector<SeenBox> seen_;
+    QTimer timer_;
+};
+
+// Watches for modal dialogs other than message boxes while it lives and hands
+// each to the next queued answer, which accepts or rejects it; a dialog with
+// no answer queued is recorded as unexpected and rejected.
+class DialogAnswerer : public QObject {
+public:
+    using Answer = std::function<void(QDialog&)>;
+    DialogAnswerer();
+    void answerNext(Answer answer) { answers_.push_back(std::move(answer)); }
+    // The window titles of the dialogs seen, in order.
+    const QStringList& titles() const { return titles_; }
+    bool sawUnexpected() const { return unexpected_; }
+
+private:
+    void poll();
+
+    std::deque<Answer> answers_;
+    QStringList titles_;
+    QPointer<QDialog> answered_;
+    bool unexpected_ = false;
     QTimer timer_;
 };
 

@@ -1,0 +1,30 @@
+#include "app/common_dialog.h"
+
+#include <QPrintDialog>
+
+namespace app {
+
+CommonDialog::CommonDialog(QObject* parent) : QObject(parent)
+{
+    setObjectName(QStringLiteral("CommonDialog1"));
+}
+
+bool CommonDialog::showPrinter(QWidget* owner)
+{
+    QPrintDialog dialog(&printer_, owner);
+    if (form_ == Form::SetUp) {
+        // Choosing a printer and its page is all this form is for: no page
+        // range, copies order or selection.
+        dialog.setWindowTitle(QString::fromUtf8(kPrinterSetUpTitle));
+        dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
+    }
+    return dialog.exec() == QDialog::Accepted;
+}
+
+void CommonDialog::showPrinterSetUp(QWidget* owner)
+{
+    form_ = Form::SetUp;
+    showPrinter(owner);
+}
+
+}  // namespace app
