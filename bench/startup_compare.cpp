@@ -2,12 +2,14 @@
 // floor), run alternately on whatever platform QT_QPA_PLATFORM names, after a
 // few unmeasured runs of each.
 //
-//   startup_compare --probe PATH --floor PATH [--runs N] [--warmup N]
-//                   [--platform LABEL] [--rows FILE]
+//   startup_compare --probe PATH --floor PATH [--text-floor PATH] [--runs N]
+//                   [--warmup N] [--platform LABEL] [--rows FILE]
 //
 // Prints the minimum, median and maximum of every figure, and writes the
 // performance table's rows (ratios of medians, against their targets) into
-// FILE. Exits 1 when a run fails or misses a mark.
+// FILE. The text floor, when given, takes its turn in every round and is
+// compared with the bare window too, for information. Exits 1 when a run
+// fails or misses a mark.
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -28,12 +30,13 @@ constexpr double kMemoryRatioTarget = 1.3;
 constexpr double kMainWindowTargetMs = 50;
 
 struct Options {
-    std::string probe, floor, platform = "this platform", rows;
+    std::string probe, floor, textFloor, platform = "this platform", rows;
     int runs = 30, warmup = 3;
 };
 
 struct Samples {
     std::vector<double> floorPaintMs, floorRssMiB, floorWallMs;
+    std::vector<double> textPaintMs, textRssMiB;
     std::vector<double> splashPaintMs, probeRssMiB, mainAfterTickMs, probeWallMs;
 };
 
@@ -52,6 +55,7 @@ Options parse(int argc, char* argv[])
         const char* value = argv[++i];
         if (flag == "--probe") o.probe = value;
         else if (flag == "--floor") o.floor = value;
+        else if (flag == "--text-floor") o.textFloor = value;
         else if (flag == "--runs") o.runs = std::atoi(value);
         else if (flag == "--warmup") o.warmup = std::atoi(value);
         else if (flag == "--platform") o.platform = value;
@@ -79,6 +83,17 @@ void runFloor(const Options& o, Samples* samples)
     samples->floorPaintMs.push_back(painted);
     samples->floorRssMiB.push_back(static_cast<double>(run.maxRssKiB) / 1024.0);
     samples->floorWallMs.push_back(run.wallMs);
+}
+
+void runTextFloor(const Options& o, Samples* samples)
+{
+    if (o.textFloor.empty()) return;
+    const bench::TimedRun run = bench::runTimed(o.textFloor, kTimeoutSeconds);
+    if (!run.ok) fail(run.problem);
+    const double painted = mark(run, "window-painted", o.textFloor);
+    if (!samples) return;
+    samples->textPaintMs.push_back(painted);
+    samples->textRssMiB.push_back(static_cast<double>(run.maxRssKiB) / 1024.0);
 }
 
 void runProbe(const Options& o, Samples* samples)
@@ -111,6 +126,7 @@ int main(int argc, char* argv[])
 
     for (int i = 0; i < o.warmup; ++i) {
         runFloor(o, nullptr);
+        runTextFloor(o, nullptr);
         runProbe(o, nullptr);
     }
     Samples s;
@@ -123,6 +139,7 @@ int main(int argc, char* argv[])
             runProbe(o, &s);
             runFloor(o, &s);
         }
+        runTextFloor(o, &s);
     }
 
     const double floorPaint = bench::median(s.floorPaintMs), splashPaint = bench::median(s.splashPaintMs);
@@ -133,13 +150,16 @@ int main(int argc, char* argv[])
     printSpread("bare window: start to first frame", s.floorPaintMs, "ms");
     printSpread("blowcount: start to the splash's first frame", s.splashPaintMs, "ms");
     printSpread("blowcount: last tick to main window's frame", s.mainAfterTickMs, "ms");
+    if (!s.textPaintMs.empty())
+        printSpread("window with one label: start to first frame", s.textPaintMs, "ms");
     printSpread("bare window: peak resident memory", s.floorRssMiB, "MiB");
     printSpread("blowcount: peak resident memory", s.probeRssMiB, "MiB");
+    if (!s.textRssMiB.empty()) printSpread("window with one label: peak resident memory", s.textRssMiB, "MiB");
     printSpread("bare window: whole run", s.floorWallMs, "ms");
     printSpread("blowcount: whole run", s.probeWallMs, "ms");
 
     const std::string medians = ", medians of " + std::to_string(o.runs) + ")";
-    const std::vector<std::string> rows = {
+    std::vector<std::string> rows = {
         bench::tableRow("start-up to first paint, " + o.platform + ": blowcount's splash ÷ bare window",
                         bench::fixed(splashPaint / floorPaint, 2) + " (" + bench::fixed(splashPaint, 1) + " ms ÷ " +
                             bench::fixed(floorPaint, 1) + " ms" + medians,
@@ -152,6 +172,19 @@ int main(int argc, char* argv[])
                         bench::fixed(afterTick, 1) + " ms (median of " + std::to_string(o.runs) + ")",
                         "≤ " + bench::fixed(kMainWindowTargetMs, 0) + " ms", afterTick <= kMainWindowTargetMs),
     };
+    if (!s.textPaintMs.empty()) {
+        const double textPaint = bench::median(s.textPaintMs), textRss = bench::median(s.textRssMiB);
+        rows.push_back(bench::tableRow(
+            "(for comparison) start-up to first paint, " + o.platform + ": window with one label ÷ bare window",
+            bench::fixed(textPaint / floorPaint, 2) + " (" + bench::fixed(textPaint, 1) + " ms ÷ " +
+                bench::fixed(floorPaint, 1) + " ms" + medians,
+            "—", std::string("—")));
+        rows.push_back(bench::tableRow(
+            "(for comparison) peak memory, " + o.platform + ": window with one label ÷ bare window",
+            bench::fixed(textRss / floorRss, 2) + " (" + bench::fixed(textRss, 1) + " MiB ÷ " +
+                bench::fixed(floorRss, 1) + " MiB" + medians,
+            "—", std::string("—")));
+    }
     for (const std::string& row : rows) std::printf("%s\n", row.c_str());
     if (!o.rows.empty()) {
         std::ofstream out(o.rows);

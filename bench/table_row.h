@@ -7,9 +7,15 @@
 namespace bench {
 
 inline std::string tableRow(const std::string& figure, const std::string& measured, const std::string& target,
+                            const std::string& met)
+{
+    return "| " + figure + " | " + measured + " | " + target + " | " + met + " |";
+}
+
+inline std::string tableRow(const std::string& figure, const std::string& measured, const std::string& target,
                             bool met)
 {
-    return "| " + figure + " | " + measured + " | " + target + " | " + (met ? "yes" : "**no**") + " |";
+    return tableRow(figure, measured, target, std::string(met ? "yes" : "**no**"));
 }
 
 // `value` with `decimals` decimals.
