@@ -34,6 +34,7 @@ QLabel* addLabel(QWidget* parent, QLabel* label, const char* name, const QString
     label->setParent(parent);
     label->setObjectName(qs(name));
     label->setText(text);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);  // a caption and its value share their top
     label->setGeometry(twipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
     return label;
 }

@@ -1,6 +1,8 @@
 #include "app/common_dialog.h"
 
+#include <QDialogButtonBox>
 #include <QPrintDialog>
+#include <QPushButton>
 
 namespace app {
 
@@ -17,6 +19,9 @@ bool CommonDialog::showPrinter(QWidget* owner)
         // range, copies order or selection.
         dialog.setWindowTitle(QString::fromUtf8(kPrinterSetUpTitle));
         dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
+        // It prints nothing by itself: its button only confirms the choice.
+        if (auto* buttons = dialog.findChild<QDialogButtonBox*>())
+            if (QPushButton* ok = buttons->button(QDialogButtonBox::Ok)) ok->setText(QStringLiteral("OK"));
     }
     return dialog.exec() == QDialog::Accepted;
 }

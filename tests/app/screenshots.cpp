@@ -1,17 +1,24 @@
 // Takes pictures of the windows for a person to look at (not a test):
 //   xvfb-run -s "-screen 0 1280x800x24" build/tests/app/blowcount-screenshots OUTDIR
-// The splash at several ticks, and every tab before and after its worked example.
+// The splash at several ticks, every tab before and after its worked example,
+// the About window, the printer dialog in its set-up form, and the Danish
+// report printed from its print button into OUTDIR/danish-report.pdf.
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
+#include <QFile>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPrintDialog>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
 
+#include "app/about_window.h"
+#include "app/common_dialog.h"
 #include "app/formula_tab.h"
 #include "app/interface_font.h"
 #include "app/main_window.h"
@@ -32,6 +39,17 @@ void answerBoxesLater()
         if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
             save(box, QStringLiteral("message"));
             box->button(box->standardButtons() & QMessageBox::Ok ? QMessageBox::Ok : QMessageBox::No)->click();
+        }
+    });
+}
+
+// Pictures the next modal dialog, then accepts it.
+void acceptDialogLater(const QString& name)
+{
+    QTimer::singleShot(200, [name] {
+        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            save(dialog, name);
+            dialog->accept();
         }
     });
 }
@@ -85,12 +103,25 @@ int main(int argc, char* argv[])
     fill(window, calc::Formula::Danish, {"30", "12", "40", "3", "100", "0.8", "5", "200"}, {"Check4", "Check2"});
     window.page(calc::Formula::Danish)->calculateButton()->click();
     save(&window, QStringLiteral("danish-after"));
+    window.commonDialog().printer().setOutputFileName(outDir + QStringLiteral("/danish-report.pdf"));
+    QFile::remove(window.commonDialog().printer().outputFileName());
+    acceptDialogLater(QStringLiteral("print-dialog"));
+    window.findChild<QPushButton*>(QStringLiteral("Command12"))->click();
+    QFile::remove(outDir + QStringLiteral("/set-up.pdf"));
+    window.commonDialog().printer().setOutputFileName(outDir + QStringLiteral("/set-up.pdf"));
+    acceptDialogLater(QStringLiteral("set-up-dialog"));
+    window.menuActions().setprint->trigger();
 
     fill(window, calc::Formula::Janbu, {"30", "20", "30", "5", "80", "4", "200"}, {"Check9", "Check11"});
     window.page(calc::Formula::Janbu)->calculateButton()->click();
     save(&window, QStringLiteral("janbu-after"));
     window.findChild<QPushButton*>(QStringLiteral("Command15"))->click();
     save(&window, QStringLiteral("janbu-formula"));
+
+    app::AboutWindow* about = app::showAboutWindow();
+    if (!QTest::qWaitForWindowExposed(about)) return 1;
+    save(about, QStringLiteral("about"));
+    about->close();
 
     // A negative set, to see the message box.
     fill(window, calc::Formula::EngineeringNews, {"30", "3", "50", "0.9", "4"}, {});

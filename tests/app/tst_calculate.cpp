@@ -315,9 +315,12 @@ private slots:
         QSignalSpy spy(window_.get(), &app::MainWindow::printRequested);
         fillTab(window_.get(), Formula::Danish, kDanish.texts, kDanish.boxes);
         calculate(window_.get(), Formula::Danish);
+        DialogAnswerer dialogs;
+        dialogs.answerNext([](QDialog& dialog) { dialog.reject(); });
         QTest::mouseClick(find<QPushButton>(window_.get(), "Command12"), Qt::LeftButton);
         QCOMPARE(spy.size(), 1);
         QCOMPARE(spy.at(0).at(0).value<Formula>(), Formula::Danish);
+        QCOMPARE(dialogs.titles().size(), 1);  // the printer dialog, answered Cancel
     }
 
     void hiley_formula_and_close_swap_the_frames()
