@@ -4,6 +4,7 @@
 
 #include "app/common_dialog.h"
 #include "app/message_boxes.h"
+#include "calc/tab_texts.h"
 #include "report/page_builder.h"
 #include "report/page_painter.h"
 
@@ -13,6 +14,8 @@ void printReport(QWidget* owner, CommonDialog& dialog, const report::TabSnapshot
 {
     const std::optional<report::Page> page = report::buildPage(tab);
     if (!dialog.showPrinter(owner)) return;
+    // The job's name in the print queue.
+    dialog.printer().setDocName(QStringLiteral("Blow Count - ") + QString::fromUtf8(calc::tabTexts(tab.formula).caption));
     if (!page || !report::printPage(*page, dialog.printer()))
         showCheckMessage(owner, QString::fromUtf8(kPrintFailure));
 }

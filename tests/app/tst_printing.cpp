@@ -1,6 +1,7 @@
 // Printing from the window: the snapshot a print button takes, the report
-// through a real printer dialog into a PDF read back with poppler, a cancel,
-// a report that cannot be printed, and the choices CommonDialog1 keeps.
+// through a real printer dialog into a PDF file read back with poppler, a
+// cancel, a report that cannot be printed, and the choices CommonDialog1
+// keeps. (tst_cups_print.cpp prints through a print service.)
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -19,61 +20,11 @@
 #include "app/tab_snapshot.h"
 #include "gui_fixture.h"
 #include "report/page_builder.h"
-#include "report/report_font.h"
-#include "tests/report/expected_pages.h"
-#include "tests/report/pdf_tools.h"
-#include "tests/report/sample_tabs.h"
+#include "report_pdf_check.h"
+#include "worked_examples.h"
 
 using namespace testing_gui;
 using calc::Formula;
-
-namespace {
-
-constexpr double kTolerance = 1.0;  // points
-
-std::vector<report::Line> expectedPage(Formula formula)
-{
-    switch (formula) {
-    case Formula::EngineeringNews: return report::expected::engineeringNewsPage();
-    case Formula::Hiley: return report::expected::hileyPage();
-    case Formula::Danish: return report::expected::danishPage();
-    case Formula::Janbu: return report::expected::janbuPage();
-    }
-    return {};
-}
-
-// Thai fonts draw some marks with shifted glyphs in U+F700-U+F71A, which a
-// PDF names; a PDF also gives a cluster's marks in glyph order.
-QChar unshifted(QChar c)
-{
-    static const char16_t kThai[] = {
-        0x0E10, 0x0E34, 0x0E35, 0x0E36, 0x0E37, 0x0E48, 0x0E49, 0x0E4A, 0x0E4B, 0x0E4C, 0x0E48, 0x0E49, 0x0E4A, 0x0E4B,
-        0x0E4C, 0x0E0D, 0x0E31, 0x0E4D, 0x0E47, 0x0E48, 0x0E49, 0x0E4A, 0x0E4B, 0x0E4C, 0x0E38, 0x0E39, 0x0E3A,
-    };
-    const char16_t u = c.unicode();
-    return u >= 0xF700 && u <= 0xF71A ? QChar(kThai[u - 0xF700]) : c;
-}
-
-// The letters of a text, blanks left out, sorted.
-QString letters(const QString& text)
-{
-    QString result;
-    for (QChar c : text.normalized(QString::NormalizationForm_KC))
-        if (!(c = unshifted(c)).isSpace()) result += c;
-    std::sort(result.begin(), result.end());
-    return result;
-}
-
-// The ASCII letters, digits and signs of a text, in order.
-QString latin(const QString& text)
-{
-    QString result;
-    for (QChar c : text.normalized(QString::NormalizationForm_KC))
-        if (c.unicode() > ' ' && c.unicode() < 0x80) result += c;
-    return result;
-}
-
-}  // namespace
 
 class PrintingTest : public QObject {
     Q_OBJECT
@@ -110,11 +61,11 @@ private slots:
     void snapshot_of_the_window_makes_the_report()
     {
         QFETCH(Formula, formula);
-        enterWorkedExample(formula);
+        enterWorkedExample(window_.get(), formula);
         const std::optional<report::Page> page =
             report::buildPage(app::snapshotOf(*window_->page(formula), window_->storedS(formula)));
         QVERIFY(page);
-        const std::vector<report::Line> expected = expectedPage(formula);
+        const std::vector<report::Line> expected = workedExamplePage(formula);
         QCOMPARE(page->lines.size(), expected.size());
         for (std::size_t i = 0; i < expected.size(); ++i)
             QVERIFY2(page->lines[i] == expected[i], expected[i].text.c_str());
@@ -123,7 +74,7 @@ private slots:
     // An edited field prints its new text beside the results it did not make.
     void snapshot_reads_the_fields_as_they_stand()
     {
-        enterWorkedExample(Formula::EngineeringNews);
+        enterWorkedExample(window_.get(), Formula::EngineeringNews);
         auto* qa = find<QLineEdit>(window_.get(), "Text2(0)");
         qa->clear();
         typeInto(qa, "45");
@@ -138,7 +89,7 @@ private slots:
     {
         QFETCH(Formula, formula);
         QFETCH(QString, print);
-        enterWorkedExample(formula);
+        enterWorkedExample(window_.get(), formula);
         const QStringList before = screen(formula);
         const QString path = dir_.filePath(QString("report-%1.pdf").arg(static_cast<int>(formula)));
         printer().setOutputFileName(path);
@@ -149,12 +100,12 @@ private slots:
         QVERIFY(boxes_->seen().empty());
         QCOMPARE(screen(formula), before);
         QVERIFY(find(window_.get(), print)->isVisible());
-        checkPdf(path, expectedPage(formula), printer().pageLayout().paintRect(QPageLayout::Point).topLeft());
+        checkReportPdf(path, workedExamplePage(formula), printer());
     }
 
     void cancel_prints_nothing_and_changes_nothing()
     {
-        enterWorkedExample(Formula::Hiley);
+        enterWorkedExample(window_.get(), Formula::Hiley);
         const QStringList before = screen(Formula::Hiley);
         const QString path = dir_.filePath("cancelled.pdf");
         printer().setOutputFileName(path);
@@ -171,7 +122,7 @@ private slots:
     // written, a check message says so, the tab stays as it was.
     void unwritable_output_gives_the_failure_box()
     {
-        enterWorkedExample(Formula::Danish);
+        enterWorkedExample(window_.get(), Formula::Danish);
         const QStringList before = screen(Formula::Danish);
         const float S = window_->storedS(Formula::Danish);
         const QString folder = dir_.filePath("gone");
@@ -222,12 +173,12 @@ private slots:
         window_->menuActions().setprint->trigger();
         QCOMPARE(printer().outputFileName(), path);
 
-        enterWorkedExample(Formula::Janbu);
+        enterWorkedExample(window_.get(), Formula::Janbu);
         for (int round = 0; round < 2; ++round) {
             dialogs_->answerNext([](QDialog& dialog) { dialog.accept(); });
             QTest::mouseClick(find<QPushButton>(window_.get(), "Command14"), Qt::LeftButton);
             QVERIFY(QFile::exists(path));
-            checkPdf(path, expectedPage(Formula::Janbu), printer().pageLayout().paintRect(QPageLayout::Point).topLeft());
+            checkReportPdf(path, workedExamplePage(Formula::Janbu), printer());
             QVERIFY(QFile::remove(path));
         }
         QCOMPARE(dialogs_->titles(), QStringList({"ตั้งค่าเครื่องพิมพ์", "ตั้งค่าเครื่องพิมพ์", "ตั้งค่าเครื่องพิมพ์"}));
@@ -257,7 +208,7 @@ private slots:
 
     void print_form_until_the_set_up()
     {
-        enterWorkedExample(Formula::EngineeringNews);
+        enterWorkedExample(window_.get(), Formula::EngineeringNews);
         dialogs_->answerNext([](QDialog& dialog) { dialog.reject(); });
         QTest::mouseClick(find<QPushButton>(window_.get(), "Command6"), Qt::LeftButton);
         QCOMPARE(dialogs_->titles().size(), 1);
@@ -268,21 +219,6 @@ private slots:
 
 private:
     QPrinter& printer() { return window_->commonDialog().printer(); }
-
-    void enterWorkedExample(Formula formula)
-    {
-        const report::TabSnapshot sample = report::samples::ofFormula(formula);
-        QStringList texts;
-        for (std::size_t i = 0; i < calc::tabTexts(formula).fieldLabels.size(); ++i)
-            texts << QString::fromStdString(sample.text(calc::fieldName(formula, static_cast<int>(i))));
-        QStringList ticked;
-        for (const auto& [name, checked] : sample.checks)
-            if (checked) ticked << QString::fromStdString(name);
-        fillTab(window_.get(), formula, texts, ticked);
-        calculate(window_.get(), formula);
-        QVERIFY(boxes_->seen().empty());
-        QCOMPARE(window_->storedS(formula), sample.S);
-    }
 
     // Everything the tab shows that a report could disturb.
     QStringList screen(Formula formula) const
@@ -304,47 +240,6 @@ private:
         QCOMPARE(box.title, QString("กรุณาตรวจสอบ"));
         QCOMPARE(box.icon, QMessageBox::Question);
         QCOMPARE(box.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
-    }
-
-    // One A4 page with every line of `lines` where its twips put it, counted
-    // from `origin`, the printable area's corner in points, and nothing else;
-    // the report font embedded.
-    static void checkPdf(const QString& path, const std::vector<report::Line>& lines, QPointF origin)
-    {
-        const auto info = report::pdf::pagesAndSize(path);
-        QVERIFY2(info, "pdfinfo failed");
-        QCOMPARE(info->first, QString("1"));
-        QCOMPARE(info->second, QString("595 x 842 pts (A4)"));
-
-        const auto words = report::pdf::words(path);
-        QVERIFY2(words, "pdftotext failed");
-        std::size_t placed = 0;
-        for (const report::Line& line : lines) {
-            const double top = origin.y() + line.y / 20.0;
-            std::vector<report::pdf::Word> row;
-            for (const auto& word : *words)
-                if (std::abs(word.yMin - top) < kTolerance) row.push_back(word);
-            std::sort(row.begin(), row.end(), [](const auto& a, const auto& b) { return a.xMin < b.xMin; });
-            const QString expected = QString::fromStdString(line.text);
-            QVERIFY2(!row.empty(), qPrintable("nothing at Y " + QString::number(line.y) + ": " + expected));
-            placed += row.size();
-            if (!expected.startsWith(' ')) QVERIFY(std::abs(row.front().xMin - (origin.x() + line.x / 20.0)) < kTolerance);
-            QString text;
-            for (const auto& word : row) text += word.text;
-            QCOMPARE(letters(text), letters(expected));
-            QCOMPARE(latin(text), latin(expected));
-        }
-        QCOMPARE(placed, words->size());
-
-        const auto fonts = report::pdf::fonts(path);
-        QVERIFY2(fonts, "pdffonts failed");
-        const QString family = report::reportFont()->family.remove(' ');
-        bool thai = false;
-        for (const auto& font : *fonts) {
-            QVERIFY(font.embedded);
-            thai = thai || font.name.startsWith(family);
-        }
-        QVERIFY(thai);
     }
 
     QTemporaryDir dir_;
