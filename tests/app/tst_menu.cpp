@@ -1,9 +1,9 @@
 // The menu's commands, the web links and the About window: each link asks for
 // its address (recorded here instead of opening a browser), the box when no
 // browser starts, the shortcuts wherever the focus is, and the About window's
-// texts, places, single instance and closing.
+// texts, places, single instance and closing. (Captions and shortcuts of the
+// items, and leaving: tst_windows.cpp.)
 #include <QAction>
-#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -57,12 +57,6 @@ private slots:
         dialogs_.reset();
         boxes_.reset();
         window_.reset();
-    }
-
-    void home_page_is_plain_http()
-    {
-        QCOMPARE(QUrl(app::maker::kWebAddress).scheme(), QString("http"));
-        QVERIFY(!QString(app::maker::kWebAddress).endsWith('/'));
     }
 
     void web_items_open_their_pages_data()
@@ -189,73 +183,35 @@ private slots:
         if (field) QCOMPARE(field->text(), text);
     }
 
-    void exitme_answered_no_changes_nothing()
-    {
-        fillTab(window_.get(), calc::Formula::Janbu, {"30", "15", "30", "4", "70", "4", "200"}, {"Check9", "Check11"});
-        calculate(window_.get(), calc::Formula::Janbu);
-        const QString result = find<QLabel>(window_.get(), "Label97")->text();
-        boxes_->answerNext(QMessageBox::No);
-        action("exitme")->trigger();
-        QCOMPARE(boxes_->seen().size(), std::size_t(1));
-        const SeenBox& box = boxes_->seen().front();
-        QCOMPARE(box.title, QString("ยืนยัน"));
-        QCOMPARE(box.text, QString("คุณต้องการจบการทำงานทั้งหมด  ใช่หรือไม่? "));
-        QCOMPARE(box.buttons, QMessageBox::Yes | QMessageBox::No);
-        QVERIFY(window_->isVisible());
-        QCOMPARE(window_->tabs()->currentIndex(), 3);
-        QCOMPARE(find<QLabel>(window_.get(), "Label97")->text(), result);
-        QCOMPARE(find<QLineEdit>(window_.get(), "Text19(1)")->text(), QString("15"));
-        QVERIFY(find(window_.get(), "Command14")->isVisible());
-        QVERIFY(find<QCheckBox>(window_.get(), "Check11")->isChecked());
-    }
-
-    void about_texts_data()
+    void about_controls_data()
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("text");
-        QTest::newRow("Label1") << "Label1" << "เวบไซต์";
-        QTest::newRow("Label2") << "Label2" << "อีเมล์";
-        QTest::newRow("Label3") << "Label3" << "โทรศัพท์";
-        QTest::newRow("Label4") << "Label4" << app::maker::kWebAddress;
-        QTest::newRow("Label5") << "Label5" << app::maker::kEmail;
-        QTest::newRow("Label6") << "Label6" << app::maker::kTelephone;
-        QTest::newRow("Command1") << "Command1" << "ตกลง";
+        QTest::addColumn<QRect>("twips");
+        QTest::newRow("Label1") << "Label1" << "เวบไซต์" << QRect(5040, 360, 975, 375);
+        QTest::newRow("Label4") << "Label4" << app::maker::kWebAddress << QRect(6120, 360, 2535, 255);
+        QTest::newRow("Label2") << "Label2" << "อีเมล์" << QRect(5040, 720, 975, 375);
+        QTest::newRow("Label5") << "Label5" << app::maker::kEmail << QRect(6120, 720, 2535, 255);
+        QTest::newRow("Label3") << "Label3" << "โทรศัพท์" << QRect(5040, 1080, 975, 375);
+        QTest::newRow("Label6") << "Label6" << app::maker::kTelephone << QRect(6120, 1080, 2535, 255);
+        QTest::newRow("Shape1") << "Shape1" << QString() << QRect(120, 3360, 8175, 0);
+        QTest::newRow("Command1") << "Command1" << "ตกลง" << QRect(7200, 3840, 1095, 375);
     }
-    void about_texts()
+    void about_controls()
     {
         QFETCH(QString, name);
         QFETCH(QString, text);
+        QFETCH(QRect, twips);
         action("product")->trigger();
         QWidget* about = aboutWindows().value(0);
         QVERIFY(about);
         QCOMPARE(about->windowTitle(), QString("About :Quelmara Vostraleen Blow Count"));
         QWidget* control = find(about, name);
         QCOMPARE(control->property("text").toString(), text);
-    }
-
-    void about_places_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QRect>("twips");
-        QTest::newRow("Label1") << "Label1" << QRect(5040, 360, 975, 375);
-        QTest::newRow("Label4") << "Label4" << QRect(6120, 360, 2535, 255);
-        QTest::newRow("Label2") << "Label2" << QRect(5040, 720, 975, 375);
-        QTest::newRow("Label5") << "Label5" << QRect(6120, 720, 2535, 255);
-        QTest::newRow("Label3") << "Label3" << QRect(5040, 1080, 975, 375);
-        QTest::newRow("Label6") << "Label6" << QRect(6120, 1080, 2535, 255);
-        QTest::newRow("Shape1") << "Shape1" << QRect(120, 3360, 8175, 0);
-        QTest::newRow("Command1") << "Command1" << QRect(7200, 3840, 1095, 375);
-    }
-    void about_places()
-    {
-        QFETCH(QString, name);
-        QFETCH(QRect, twips);
-        if (window_->screen()->logicalDotsPerInchY() != 96) QSKIP("the table is for 96 dpi");
-        QWidget* about = app::showAboutWindow();
-        const QRect at = find(about, name)->geometry();
-        QCOMPARE(at.topLeft(), twips.topLeft() / 15);
-        QCOMPARE(at.width(), twips.width() / 15);
-        if (twips.height()) QCOMPARE(at.height(), twips.height() / 15);
+        if (window_->screen()->logicalDotsPerInchY() != 96) return;  // the twips are for 96 dpi
+        QCOMPARE(control->geometry().topLeft(), twips.topLeft() / 15);
+        QCOMPARE(control->width(), twips.width() / 15);
+        if (twips.height()) QCOMPARE(control->height(), twips.height() / 15);
     }
 
     // Every text whole inside its label, and no two texts overlapping.

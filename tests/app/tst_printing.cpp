@@ -97,6 +97,7 @@ private slots:
         QTest::mouseClick(find<QPushButton>(window_.get(), print), Qt::LeftButton);
 
         QCOMPARE(dialogs_->titles().size(), 1);
+        QVERIFY(dialogs_->titles()[0] != "ตั้งค่าเครื่องพิมพ์");  // the print form until a set-up
         QVERIFY(boxes_->seen().empty());
         QCOMPARE(screen(formula), before);
         QVERIFY(find(window_.get(), print)->isVisible());
@@ -171,6 +172,7 @@ private slots:
             dialog.accept();
         });
         window_->menuActions().setprint->trigger();
+        QCOMPARE(window_->findChild<app::CommonDialog*>("CommonDialog1"), &window_->commonDialog());
         QCOMPARE(printer().outputFileName(), path);
 
         enterWorkedExample(window_.get(), Formula::Janbu);
@@ -204,17 +206,6 @@ private slots:
         QVERIFY(printer().pageLayout().isEquivalentTo(layout));
         QCOMPARE(window_->tabs()->currentIndex(), 2);
         QVERIFY(boxes_->seen().empty());
-    }
-
-    void print_form_until_the_set_up()
-    {
-        enterWorkedExample(window_.get(), Formula::EngineeringNews);
-        dialogs_->answerNext([](QDialog& dialog) { dialog.reject(); });
-        QTest::mouseClick(find<QPushButton>(window_.get(), "Command6"), Qt::LeftButton);
-        QCOMPARE(dialogs_->titles().size(), 1);
-        QCOMPARE(window_->commonDialog().form(), app::CommonDialog::Form::Print);
-        QCOMPARE(window_->findChild<app::CommonDialog*>("CommonDialog1"), &window_->commonDialog());
-        QVERIFY(dialogs_->titles().value(0) != "ตั้งค่าเครื่องพิมพ์");
     }
 
 private:

@@ -260,13 +260,21 @@ private slots:
         QCOMPARE(lines[1].trimmed(), second);
     }
 
+    void end_answered_no_changes_nothing_data()
+    {
+        QTest::addColumn<QString>("trigger");
+        QTest::newRow("Command1") << "Command1";
+        QTest::newRow("exitme") << "exitme";
+    }
     void end_answered_no_changes_nothing()
     {
+        QFETCH(QString, trigger);
         fillTab(window_.get(), Formula::Hiley, {"12", "40", "5", "100", "5", "0.25", "0.8", "4", "30"}, {"Check8", "Check6"});
         calculate(window_.get(), Formula::Hiley);
         const QString result = find<QLabel>(window_.get(), "Label28")->text();
         boxes_->answerNext(QMessageBox::No);
-        QTest::mouseClick(find<QPushButton>(window_.get(), "Command1"), Qt::LeftButton);
+        if (trigger == "exitme") window_->menuActions().exitme->trigger();
+        else QTest::mouseClick(find<QPushButton>(window_.get(), trigger), Qt::LeftButton);
         QCOMPARE(boxes_->seen().size(), std::size_t(1));
         const SeenBox& box = boxes_->seen().front();
         QCOMPARE(box.title, QString("ยืนยัน"));
@@ -274,6 +282,7 @@ private slots:
         QCOMPARE(box.icon, QMessageBox::Question);
         QCOMPARE(box.buttons, QMessageBox::Yes | QMessageBox::No);
         QVERIFY(window_->isVisible());
+        QCOMPARE(window_->tabs()->currentIndex(), 1);
         QCOMPARE(find<QLabel>(window_.get(), "Label28")->text(), result);
         QCOMPARE(find<QLineEdit>(window_.get(), "Text16(8)")->text(), QString("30"));
         QVERIFY(find(window_.get(), "Frame1")->isVisible());
