@@ -2,17 +2,18 @@
 // floor), run alternately on whatever platform QT_QPA_PLATFORM names, after a
 // few unmeasured runs of each.
 //
-//   startup_compare --probe PATH --floor PATH [--text-floor PATH] [--runs N]
-//                   [--warmup N] [--platform LABEL] [--rows FILE]
+//   startup_compare --probe PATH --floor PATH [--text-floor PATH]
+//                   [--candidate PATH] [--runs N] [--warmup N]
+//                   [--platform LABEL] [--rows FILE]
 //
 // Prints the minimum, median and maximum of every figure, and writes the
 // performance table's rows (ratios of medians, against their targets) into
-// FILE. The text floor, when given, takes its turn in every round and is
-// compared with the bare window too, for information. Exits 1 when a run
-// fails or misses a mark.
+// FILE. Two more programs may take their turn in every round, for
+// comparison only: the text floor (a window with one label), and a candidate
+// probe built from a changed `app` to see what a change gains. Exits 1 when a
+// run fails or misses a mark.
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <fstream>
 #include <string>
 #include <vector>
@@ -30,14 +31,16 @@ constexpr double kMemoryRatioTarget = 1.3;
 constexpr double kMainWindowTargetMs = 50;
 
 struct Options {
-    std::string probe, floor, textFloor, platform = "this platform", rows;
+    std::string probe, floor, textFloor, candidate, platform = "this platform", rows;
     int runs = 30, warmup = 3;
 };
 
-struct Samples {
-    std::vector<double> floorPaintMs, floorRssMiB, floorWallMs;
-    std::vector<double> textPaintMs, textRssMiB;
-    std::vector<double> splashPaintMs, probeRssMiB, mainAfterTickMs, probeWallMs;
+struct WindowSamples {  // a bare window, with or without its label
+    std::vector<double> paintMs, rssMiB, wallMs;
+};
+
+struct ProbeSamples {
+    std::vector<double> splashMs, rssMiB, afterTickMs, wallMs;
 };
 
 [[noreturn]] void fail(const std::string& message)
@@ -56,6 +59,7 @@ Options parse(int argc, char* argv[])
         if (flag == "--probe") o.probe = value;
         else if (flag == "--floor") o.floor = value;
         else if (flag == "--text-floor") o.textFloor = value;
+        else if (flag == "--candidate") o.candidate = value;
         else if (flag == "--runs") o.runs = std::atoi(value);
         else if (flag == "--warmup") o.warmup = std::atoi(value);
         else if (flag == "--platform") o.platform = value;
@@ -63,7 +67,8 @@ Options parse(int argc, char* argv[])
         else fail("unknown option " + flag);
     }
     if (o.probe.empty() || o.floor.empty() || o.runs < 1 || o.warmup < 0)
-        fail("usage: startup_compare --probe PATH --floor PATH [--runs N] [--warmup N] [--platform LABEL] [--rows FILE]");
+        fail("usage: startup_compare --probe PATH --floor PATH [--text-floor PATH] [--candidate PATH] [--runs N] "
+             "[--warmup N] [--platform LABEL] [--rows FILE]");
     return o;
 }
 
@@ -74,48 +79,70 @@ double mark(const bench::TimedRun& run, const char* name, const std::string& pro
     return found->second;
 }
 
-void runFloor(const Options& o, Samples* samples)
+double mebibytes(long kibibytes) { return static_cast<double>(kibibytes) / 1024.0; }
+
+void runWindow(const std::string& program, WindowSamples* samples)
 {
-    const bench::TimedRun run = bench::runTimed(o.floor, kTimeoutSeconds);
+    if (program.empty()) return;
+    const bench::TimedRun run = bench::runTimed(program, kTimeoutSeconds);
     if (!run.ok) fail(run.problem);
-    const double painted = mark(run, "window-painted", o.floor);
+    const double painted = mark(run, "window-painted", program);
     if (!samples) return;
-    samples->floorPaintMs.push_back(painted);
-    samples->floorRssMiB.push_back(static_cast<double>(run.maxRssKiB) / 1024.0);
-    samples->floorWallMs.push_back(run.wallMs);
+    samples->paintMs.push_back(painted);
+    samples->rssMiB.push_back(mebibytes(run.maxRssKiB));
+    samples->wallMs.push_back(run.wallMs);
 }
 
-void runTextFloor(const Options& o, Samples* samples)
+void runProbe(const std::string& program, ProbeSamples* samples)
 {
-    if (o.textFloor.empty()) return;
-    const bench::TimedRun run = bench::runTimed(o.textFloor, kTimeoutSeconds);
+    if (program.empty()) return;
+    const bench::TimedRun run = bench::runTimed(program, kTimeoutSeconds);
     if (!run.ok) fail(run.problem);
-    const double painted = mark(run, "window-painted", o.textFloor);
-    if (!samples) return;
-    samples->textPaintMs.push_back(painted);
-    samples->textRssMiB.push_back(static_cast<double>(run.maxRssKiB) / 1024.0);
-}
-
-void runProbe(const Options& o, Samples* samples)
-{
-    const bench::TimedRun run = bench::runTimed(o.probe, kTimeoutSeconds);
-    if (!run.ok) fail(run.problem);
-    const double splash = mark(run, "splash-painted", o.probe);
-    const double afterTick = mark(run, "main-painted", o.probe) - mark(run, "last-tick", o.probe);
+    const double splash = mark(run, "splash-painted", program);
+    const double afterTick = mark(run, "main-painted", program) - mark(run, "last-tick", program);
     const auto ticks = run.counts.find("ticks");
     if (ticks == run.counts.end() || ticks->second != kSplashTicks)
-        fail(o.probe + " did not open its main window on tick " + std::to_string(kSplashTicks));
+        fail(program + " did not open its main window on tick " + std::to_string(kSplashTicks));
     if (!samples) return;
-    samples->splashPaintMs.push_back(splash);
-    samples->probeRssMiB.push_back(static_cast<double>(run.maxRssKiB) / 1024.0);
-    samples->mainAfterTickMs.push_back(afterTick);
-    samples->probeWallMs.push_back(run.wallMs);
+    samples->splashMs.push_back(splash);
+    samples->rssMiB.push_back(mebibytes(run.maxRssKiB));
+    samples->afterTickMs.push_back(afterTick);
+    samples->wallMs.push_back(run.wallMs);
 }
 
-void printSpread(const char* what, const std::vector<double>& v, const char* unit)
+void printSpread(const std::string& what, const std::vector<double>& v, const char* unit)
 {
-    std::printf("  %-44s min %9.2f  median %9.2f  max %9.2f %s\n", what, bench::quantile(v, 0), bench::median(v),
-                bench::quantile(v, 1), unit);
+    if (v.empty()) return;
+    std::printf("  %-52s min %9.2f  median %9.2f  max %9.2f %s\n", what.c_str(), bench::quantile(v, 0),
+                bench::median(v), bench::quantile(v, 1), unit);
+}
+
+// "1.07 (105.3 ms ÷ 98.2 ms, medians of 30)"
+std::string ratioText(double a, double b, const char* unit, int runs)
+{
+    return bench::fixed(a / b, 2) + " (" + bench::fixed(a, 1) + " " + unit + " ÷ " + bench::fixed(b, 1) + " " + unit +
+           ", medians of " + std::to_string(runs) + ")";
+}
+
+std::vector<std::string> probeRows(const std::string& who, const ProbeSamples& p, const WindowSamples& floor,
+                                   const Options& o, bool scored)
+{
+    const double splash = bench::median(p.splashMs), floorPaint = bench::median(floor.paintMs);
+    const double rss = bench::median(p.rssMiB), floorRss = bench::median(floor.rssMiB);
+    const double afterTick = bench::median(p.afterTickMs);
+    const auto met = [scored](bool ok) { return scored ? std::string(ok ? "yes" : "**no**") : std::string("—"); };
+    const std::string prefix = scored ? "" : "(for comparison) ";
+    return {
+        bench::tableRow(prefix + "start-up to first paint, " + o.platform + ": " + who + "'s splash ÷ bare window",
+                        ratioText(splash, floorPaint, "ms", o.runs), "≤ " + bench::fixed(kStartupRatioTarget, 1),
+                        met(splash / floorPaint <= kStartupRatioTarget)),
+        bench::tableRow(prefix + "peak memory of a whole run, " + o.platform + ": " + who + " ÷ bare window",
+                        ratioText(rss, floorRss, "MiB", o.runs), "≤ " + bench::fixed(kMemoryRatioTarget, 1),
+                        met(rss / floorRss <= kMemoryRatioTarget)),
+        bench::tableRow(prefix + "main window painted after the splash's last tick, " + o.platform + ": " + who,
+                        bench::fixed(afterTick, 1) + " ms (median of " + std::to_string(o.runs) + ")",
+                        "≤ " + bench::fixed(kMainWindowTargetMs, 0) + " ms", met(afterTick <= kMainWindowTargetMs)),
+    };
 }
 
 }  // namespace
@@ -125,66 +152,53 @@ int main(int argc, char* argv[])
     const Options o = parse(argc, argv);
 
     for (int i = 0; i < o.warmup; ++i) {
-        runFloor(o, nullptr);
-        runTextFloor(o, nullptr);
-        runProbe(o, nullptr);
+        runWindow(o.floor, nullptr);
+        runProbe(o.probe, nullptr);
+        runWindow(o.textFloor, nullptr);
+        runProbe(o.candidate, nullptr);
     }
-    Samples s;
+    WindowSamples floor, text;
+    ProbeSamples probe, candidate;
     for (int i = 0; i < o.runs; ++i) {
         // Alternate which goes first, so that neither always follows the other.
         if (i % 2 == 0) {
-            runFloor(o, &s);
-            runProbe(o, &s);
+            runWindow(o.floor, &floor);
+            runProbe(o.probe, &probe);
         } else {
-            runProbe(o, &s);
-            runFloor(o, &s);
+            runProbe(o.probe, &probe);
+            runWindow(o.floor, &floor);
         }
-        runTextFloor(o, &s);
+        runWindow(o.textFloor, &text);
+        runProbe(o.candidate, &candidate);
     }
-
-    const double floorPaint = bench::median(s.floorPaintMs), splashPaint = bench::median(s.splashPaintMs);
-    const double floorRss = bench::median(s.floorRssMiB), probeRss = bench::median(s.probeRssMiB);
-    const double afterTick = bench::median(s.mainAfterTickMs);
 
     std::printf("start-up, %s, %d runs of each after %d unmeasured:\n", o.platform.c_str(), o.runs, o.warmup);
-    printSpread("bare window: start to first frame", s.floorPaintMs, "ms");
-    printSpread("blowcount: start to the splash's first frame", s.splashPaintMs, "ms");
-    printSpread("blowcount: last tick to main window's frame", s.mainAfterTickMs, "ms");
-    if (!s.textPaintMs.empty())
-        printSpread("window with one label: start to first frame", s.textPaintMs, "ms");
-    printSpread("bare window: peak resident memory", s.floorRssMiB, "MiB");
-    printSpread("blowcount: peak resident memory", s.probeRssMiB, "MiB");
-    if (!s.textRssMiB.empty()) printSpread("window with one label: peak resident memory", s.textRssMiB, "MiB");
-    printSpread("bare window: whole run", s.floorWallMs, "ms");
-    printSpread("blowcount: whole run", s.probeWallMs, "ms");
+    printSpread("bare window: start to first frame", floor.paintMs, "ms");
+    printSpread("window with one label: start to first frame", text.paintMs, "ms");
+    printSpread("blowcount: start to the splash's first frame", probe.splashMs, "ms");
+    printSpread("candidate: start to the splash's first frame", candidate.splashMs, "ms");
+    printSpread("blowcount: last tick to the main window's frame", probe.afterTickMs, "ms");
+    printSpread("candidate: last tick to the main window's frame", candidate.afterTickMs, "ms");
+    printSpread("bare window: peak resident memory", floor.rssMiB, "MiB");
+    printSpread("window with one label: peak resident memory", text.rssMiB, "MiB");
+    printSpread("blowcount: peak resident memory", probe.rssMiB, "MiB");
+    printSpread("candidate: peak resident memory", candidate.rssMiB, "MiB");
+    printSpread("bare window: whole run", floor.wallMs, "ms");
+    printSpread("blowcount: whole run", probe.wallMs, "ms");
 
-    const std::string medians = ", medians of " + std::to_string(o.runs) + ")";
-    std::vector<std::string> rows = {
-        bench::tableRow("start-up to first paint, " + o.platform + ": blowcount's splash ÷ bare window",
-                        bench::fixed(splashPaint / floorPaint, 2) + " (" + bench::fixed(splashPaint, 1) + " ms ÷ " +
-                            bench::fixed(floorPaint, 1) + " ms" + medians,
-                        "≤ " + bench::fixed(kStartupRatioTarget, 1), splashPaint / floorPaint <= kStartupRatioTarget),
-        bench::tableRow("peak memory of a whole run, " + o.platform + ": blowcount ÷ bare window",
-                        bench::fixed(probeRss / floorRss, 2) + " (" + bench::fixed(probeRss, 1) + " MiB ÷ " +
-                            bench::fixed(floorRss, 1) + " MiB" + medians,
-                        "≤ " + bench::fixed(kMemoryRatioTarget, 1), probeRss / floorRss <= kMemoryRatioTarget),
-        bench::tableRow("main window painted after the splash's last tick, " + o.platform,
-                        bench::fixed(afterTick, 1) + " ms (median of " + std::to_string(o.runs) + ")",
-                        "≤ " + bench::fixed(kMainWindowTargetMs, 0) + " ms", afterTick <= kMainWindowTargetMs),
-    };
-    if (!s.textPaintMs.empty()) {
-        const double textPaint = bench::median(s.textPaintMs), textRss = bench::median(s.textRssMiB);
+    std::vector<std::string> rows = probeRows("blowcount", probe, floor, o, true);
+    if (!text.paintMs.empty()) {
+        const double floorPaint = bench::median(floor.paintMs), floorRss = bench::median(floor.rssMiB);
         rows.push_back(bench::tableRow(
             "(for comparison) start-up to first paint, " + o.platform + ": window with one label ÷ bare window",
-            bench::fixed(textPaint / floorPaint, 2) + " (" + bench::fixed(textPaint, 1) + " ms ÷ " +
-                bench::fixed(floorPaint, 1) + " ms" + medians,
-            "—", std::string("—")));
+            ratioText(bench::median(text.paintMs), floorPaint, "ms", o.runs), "—", std::string("—")));
         rows.push_back(bench::tableRow(
-            "(for comparison) peak memory, " + o.platform + ": window with one label ÷ bare window",
-            bench::fixed(textRss / floorRss, 2) + " (" + bench::fixed(textRss, 1) + " MiB ÷ " +
-                bench::fixed(floorRss, 1) + " MiB" + medians,
-            "—", std::string("—")));
+            "(for comparison) peak memory of a whole run, " + o.platform + ": window with one label ÷ bare window",
+            ratioText(bench::median(text.rssMiB), floorRss, "MiB", o.runs), "—", std::string("—")));
     }
+    if (!candidate.splashMs.empty())
+        for (const std::string& row : probeRows("candidate", candidate, floor, o, false)) rows.push_back(row);
+
     for (const std::string& row : rows) std::printf("%s\n", row.c_str());
     if (!o.rows.empty()) {
         std::ofstream out(o.rows);
