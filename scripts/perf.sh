@@ -7,6 +7,8 @@
 #   REPETITIONS=10 repetitions of each Google Benchmark (the median is kept)
 #   PLATFORMS="xcb offscreen"   xcb runs under xvfb-run
 #   STRICT=1       exit 1 when a figure misses its target
+#   CANDIDATE=PATH a startup_probe built from a changed app/, run in every
+#                  round beside the current one and listed for comparison
 set -euo pipefail
 cd "$(dirname "$0")/.."
 BUILD_DIR="${BUILD_DIR:-build-bench}"
@@ -39,6 +41,7 @@ for platform in $PLATFORMS; do
   echo "== start-up on $platform ($RUNS runs of each, alternating)"
   compare=("$BIN/startup_compare" --probe "$BIN/startup_probe" --floor "$BIN/bare_window"
     --text-floor "$BIN/text_window" --runs "$RUNS" --platform "$platform" --rows "$WORK/$platform.rows")
+  if [ -n "${CANDIDATE:-}" ]; then compare+=(--candidate "$(realpath "$CANDIDATE")"); fi
   if [ "$platform" = xcb ]; then
     QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1280x1024x24" "${compare[@]}"
   else
