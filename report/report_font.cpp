@@ -12,21 +12,16 @@ namespace report {
 
 namespace {
 
-// Stand-ins for "CordiaUPC", narrowest first, each condensed so that the
-// reports' longest line (the Hiley efficiency line at X 1000) stays on A4.
-struct Substitute {
-    const char* family;
-    int stretch;
-};
-constexpr Substitute kSubstitutes[] = {
-    {"Laksaman", 97},
-    {"Norasi", 95},
-    {"Sawasdee", 95},
-    {"Garuda", 94},
-    {"Loma", 94},
-    {"Kinnari", 92},
-    {"Waree", 90},
-};
+// Stand-ins for "CordiaUPC", those closest to its narrow, plain letters first.
+constexpr const char* kSubstitutes[] = {"Laksaman", "Norasi", "Sawasdee", "Garuda", "Loma", "Kinnari", "Waree"};
+
+// A report line is 300 twips (15 points) from the next; the ink of a line
+// set in a stand-in may take 14 of them, leaving a point between a tone mark
+// and the descender or underline of the line above.
+constexpr double kInkPoints = 14.0;
+// Letters with the tallest stacks above (consonant, vowel, tone mark) and the
+// deepest below (descender, lower vowel).
+constexpr char16_t kTallestStacks[] = u"\u0e1b\u0e31\u0e49\u0e19 \u0e1f\u0e34\u0e4a \u0e0e\u0e38 \u0e0f\u0e39 \u0e0d\u0e39";
 
 constexpr int kNarrowestStretch = 50;
 constexpr char16_t kThaiKoKai = u'\u0e01';
@@ -41,22 +36,40 @@ bool writesThai(const QString& family)
     return metrics.inFont(QChar(kThaiKoKai)) && metrics.inFont(QChar(kThaiSaraAm));
 }
 
+// The size, as a share of the line's, at which a 14-point line of `family`
+// keeps its ink within kInkPoints.
+double inkScale(const QString& family)
+{
+    constexpr int kEmPixels = 1400;  // large, so that rounding does not matter
+    QFont font(family);
+    font.setPixelSize(kEmPixels);
+    font.setStyleStrategy(QFont::NoFontMerging);
+    const QRectF ink = QFontMetricsF(font).tightBoundingRect(QString::fromUtf16(kTallestStacks));
+    const double inkPointsAt14 = ink.height() / kEmPixels * 14.0;
+    return inkPointsAt14 > kInkPoints ? kInkPoints / inkPointsAt14 : 1.0;
+}
+
+ReportFont standIn(const QString& family)
+{
+    return ReportFont{family, 100, inkScale(family)};
+}
+
 }  // namespace
 
 std::optional<ReportFont> reportFont()
 {
-    if (writesThai(kReportFamily)) return ReportFont{kReportFamily, 100};
-    for (const Substitute& substitute : kSubstitutes)
-        if (writesThai(substitute.family)) return ReportFont{substitute.family, substitute.stretch};
+    if (writesThai(kReportFamily)) return ReportFont{kReportFamily, 100, 1.0};
+    for (const char* family : kSubstitutes)
+        if (writesThai(family)) return standIn(family);
     for (const QString& family : QFontDatabase::families(QFontDatabase::Thai))
-        if (writesThai(family)) return ReportFont{family, 100};
+        if (writesThai(family)) return standIn(family);
     return std::nullopt;
 }
 
 QFont lineFont(const ReportFont& font, const Line& line, const QPaintDevice& device)
 {
     QFont result(font.family);
-    result.setPointSize(line.size);
+    result.setPointSizeF(line.size * font.scale);
     result.setStretch(font.stretch);
     result.setBold(line.bold);
     result.setUnderline(line.underline);
@@ -75,7 +88,7 @@ int fittedStretch(const ReportFont& font, const Page& page, const QPaintDevice& 
 {
     const double width = device.width() * 1440.0 / device.logicalDpiX();
     const auto overflow = [&](int stretch) {
-        const ReportFont condensed{font.family, stretch};
+        const ReportFont condensed{font.family, stretch, font.scale};
         double scale = 1.0;
         for (const Line& line : page.lines) {
             const double right = lineRightEdge(condensed, line, device);

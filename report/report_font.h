@@ -1,8 +1,10 @@
 #pragma once
 // The font a report is set in: "CordiaUPC" at 14 points, asked for by name.
-// Where it is not installed, an installed Thai family of similar width stands
-// in, condensed to the width of the reports' longest line; a family without
-// Thai letters never does.
+// Where it is not installed, an installed Thai family stands in, sized so that
+// its tallest stack of letter, vowel and tone mark fits the reports' 300-twip
+// line pitch as Cordia's does (Cordia draws small for its point size), and
+// condensed only where a line would otherwise leave the page; a family without
+// Thai letters never stands in.
 #include <optional>
 
 #include <QFont>
@@ -18,16 +20,18 @@ inline constexpr const char* kReportFamily = "CordiaUPC";
 
 struct ReportFont {
     QString family;
-    int stretch = 100;  // percent of the family's normal width
+    int stretch = 100;   // percent of the family's normal width
+    double scale = 1.0;  // the family's size as a share of the line's point size
 };
 
 // "CordiaUPC" when installed, else the first installed of the TLWG families
-// that read well (Laksaman at 97 % first), else any installed family with Thai
-// letters at its normal width; nothing when no installed family has them.
+// that read well (Laksaman first), else any installed family with Thai letters;
+// a stand-in is scaled to fit the line pitch. Nothing when no installed family
+// has Thai letters.
 std::optional<ReportFont> reportFont();
 
-// The font for one line on `device`: the family and stretch, the line's size,
-// bold and underline.
+// The font for one line on `device`: the family, stretch and scale, the line's
+// size, bold and underline.
 QFont lineFont(const ReportFont& font, const Line& line, const QPaintDevice& device);
 
 // The right edge of the line on `device`, in twips from the left edge of the

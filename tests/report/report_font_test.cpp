@@ -1,8 +1,11 @@
-// The report font: "CordiaUPC" where installed, else a Thai family of similar
-// width, and every line of every report inside the printable width of A4.
+// The report font: "CordiaUPC" where installed, else a Thai family sized to the
+// line pitch; every line of every report inside the printable width of A4, and
+// no line's ink reaching into the next.
+#include <algorithm>
 #include <optional>
 #include <ostream>
 #include <string>
+#include <utility>
 
 #include <QBuffer>
 #include <QFontDatabase>
@@ -22,19 +25,65 @@
 namespace report {
 namespace {
 
-TEST(ReportFont, IsCordiaUpcWhereInstalledElseLaksamanCondensed)
+TEST(ReportFont, IsCordiaUpcWhereInstalledElseLaksamanSizedToThePitch)
 {
     const std::optional<ReportFont> font = reportFont();
     ASSERT_TRUE(font.has_value());
     if (QFontDatabase::hasFamily("CordiaUPC")) {
         EXPECT_EQ(font->family.toStdString(), "CordiaUPC");
-        EXPECT_EQ(font->stretch, 100);
+        EXPECT_EQ(font->scale, 1.0);
     } else {
         ASSERT_TRUE(QFontDatabase::hasFamily("Laksaman")) << "fonts-thai-tlwg is not installed";
         EXPECT_EQ(font->family.toStdString(), "Laksaman");
-        EXPECT_EQ(font->stretch, 97);
+        // Laksaman at a full 14 points is taller than the 15-point pitch;
+        // it still must not shrink to something hard to read.
+        EXPECT_LT(font->scale, 1.0);
+        EXPECT_GT(font->scale, 0.75);
+    }
+    EXPECT_EQ(font->stretch, 100);
+}
+
+// Each pair of lines 300 twips apart: the lowest ink of the upper line (its
+// descenders, lower vowels or underline) stays above the highest ink of the
+// lower one (its tone marks).
+class LinePitch : public testing::TestWithParam<calc::Formula> {};
+
+std::string reportName(const testing::TestParamInfo<calc::Formula>& info)
+{
+    const char* tabs[] = {"engineering_news", "hiley", "danish", "janbu"};
+    return tabs[static_cast<int>(info.param)];
+}
+
+TEST_P(LinePitch, NoLineReachesIntoTheNext)
+{
+    const Page page = *buildPage(samples::ofFormula(GetParam()));
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter device(&buffer);
+    device.setResolution(kPdfResolution);
+    const ReportFont font = *reportFont();
+    const double twipsPerDot = 1440.0 / device.logicalDpiY();
+    const auto ink = [&](const Line& line) {
+        const QFont face = lineFont(font, line, device);
+        const QFontMetricsF metrics(face, &device);
+        const QRectF box = metrics.tightBoundingRect(QString::fromStdString(line.text));
+        double bottom = box.bottom();
+        if (line.underline) bottom = std::max(bottom, metrics.underlinePos() + metrics.lineWidth());
+        return std::pair{line.y + (metrics.ascent() + box.top()) * twipsPerDot,
+                         line.y + (metrics.ascent() + bottom) * twipsPerDot};
+    };
+    for (std::size_t i = 1; i < page.lines.size(); ++i) {
+        const Line& upper = page.lines[i - 1];
+        const Line& lower = page.lines[i];
+        if (lower.y - upper.y > 300) continue;
+        EXPECT_LT(ink(upper).second, ink(lower).first) << upper.text << " / " << lower.text;
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(Reports, LinePitch,
+                         testing::Values(calc::Formula::EngineeringNews, calc::Formula::Hiley, calc::Formula::Danish,
+                                         calc::Formula::Janbu),
+                         reportName);
 
 TEST(ReportFont, WritesThaiWithoutBorrowingFromAnotherFamily)
 {
