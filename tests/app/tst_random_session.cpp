@@ -1,0 +1,245 @@
+// A long random session on the real main window, headless, reproducible from
+// a seed (random_session.h). One row per seed; every seed opens its own window
+// in its own locale (full stop, Thai, or comma as the decimal separator).
+//
+//   tst_app_random_session [--seed N|random] [--seeds K] [--actions M]
+//                          [--yes-percent P] [--hang-seconds S] [QtTest options]
+//
+// or the environment: BLOWCOUNT_SESSION_SEED, BLOWCOUNT_SESSION_SEEDS,
+// BLOWCOUNT_SESSION_ACTIONS. Defaults: seeds 1 to 3, 2,000 actions each.
+// A failure prints its seed, the number of the failing action and the actions
+// before it; --seed N --seeds 1 --actions <that number> replays it.
+#include <QApplication>
+#include <QCheckBox>
+#include <QDateTime>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <cstdio>
+#include <map>
+#include <mutex>
+
+#include "app/interface_font.h"
+#include "app/main_window.h"
+#include "app/report_printing.h"
+#include "calc/messages.h"
+#include "defined_boxes.h"
+#include "random_session.h"
+#include "tab_watch.h"
+
+using namespace random_session;
+
+namespace {
+
+struct Settings {
+    std::uint64_t seed = 1;
+    int seeds = 3;
+    long actions = 2000;
+    int yesPercent = 4;
+    int hangSeconds = 60;
+};
+
+Settings settings;
+
+QLocale localeOf(std::uint64_t seed)
+{
+    switch (seed % 3) {
+    case 0: return QLocale(QLocale::German, QLocale::Germany);  // comma
+    case 1: return QLocale(QLocale::English, QLocale::UnitedStates);
+    default: return QLocale(QLocale::Thai, QLocale::Thailand);
+    }
+}
+
+// Qt's warnings (the offscreen platform's among them) counted, not printed
+// one by one across thousands of actions.
+std::mutex warningsMutex;
+std::map<QString, int> warnings;
+QtMessageHandler previousHandler = nullptr;
+
+void countWarnings(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (type == QtWarningMsg || type == QtDebugMsg) {
+        std::lock_guard lock(warningsMutex);
+        ++warnings[message];
+        return;
+    }
+    previousHandler(type, context, message);
+}
+
+void printWarnings()
+{
+    std::lock_guard lock(warningsMutex);
+    for (const auto& [message, count] : warnings)
+        std::fprintf(stdout, "  Qt said %d times: %s\n", count, message.toUtf8().constData());
+    warnings.clear();
+}
+
+}  // namespace
+
+class RandomSessionTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { previousHandler = qInstallMessageHandler(countWarnings); }
+    void cleanupTestCase() { qInstallMessageHandler(previousHandler); }
+
+    // The detectors the session relies on tell a fault from a good state.
+    void checks_tell_faults_apart()
+    {
+        for (const char* bad : {"inf", "-INF", "NaN", "1.#INF", "-nan(ind)", "Infinity", "ค่า = inf  ซม."})
+            QVERIFY2(showsInfOrNan(QString::fromUtf8(bad)), bad);
+        for (const char* good : {"Engineering News Formular", "Ultimate Bearing Capacity (Qu) = 120  ตัน",
+                                 "Unable to start Web browser !", "1.234568E+07", "Janbu's Formular", ""})
+            QVERIFY2(!showsInfOrNan(QString::fromUtf8(good)), good);
+
+        const BoxLook check{"กรุณาตรวจสอบ", QString::fromUtf8(calc::messages::kIncomplete), QMessageBox::Question, QMessageBox::Ok};
+        QCOMPARE(classify(check), BoxKind::Incomplete);
+        BoxLook drop = check;
+        drop.text = QString::fromStdString(calc::messages::dropTooHigh(144, ","));
+        QCOMPARE(classify(drop), BoxKind::DropTooHigh);
+        drop.text = QString::fromStdString(calc::messages::dropTooHigh(1e9, "."));
+        QCOMPARE(classify(drop), BoxKind::DropTooHigh);
+        drop.text = "ระยะยกลูกตุ้มมากเกินไป หัวเข็มอาจระเบิดได้ ควรน้อยกว่า   ซม. ควรลดลงมาอีก";  // no number
+        QCOMPARE(classify(drop), BoxKind::Unknown);
+        BoxLook failure = check;
+        failure.text = QString::fromUtf8(app::kPrintFailure);
+        QCOMPARE(classify(failure), BoxKind::PrintFailure);
+        BoxLook wrongIcon = check;
+        wrongIcon.icon = QMessageBox::Warning;
+        QCOMPARE(classify(wrongIcon), BoxKind::Unknown);
+        BoxLook wrongButtons = check;
+        wrongButtons.buttons = QMessageBox::Ok | QMessageBox::Cancel;
+        QCOMPARE(classify(wrongButtons), BoxKind::Unknown);
+        const BoxLook leave{"ยืนยัน", "คุณต้องการจบการทำงานทั้งหมด  ใช่หรือไม่? ", QMessageBox::Question, QMessageBox::Yes | QMessageBox::No};
+        QCOMPARE(classify(leave), BoxKind::LeaveConfirmation);
+        const BoxLook browser{"Vostraleen_Blowcount", "Unable to start Web browser !", QMessageBox::NoIcon, QMessageBox::Ok};
+        QCOMPARE(classify(browser), BoxKind::BrowserFailure);
+
+        // On a window put by hand into states the program must never reach.
+        app::MainWindow window;
+        TabWatch hiley(window, calc::Formula::Hiley);
+        QVERIFY(hiley.checkPairs().isEmpty());
+        QVERIFY(hiley.checkButtonsAndFrames().isEmpty());
+        hiley.boxes[2]->setChecked(true);
+        hiley.boxes[3]->setChecked(true);
+        QVERIFY(!hiley.checkPairs().isEmpty());
+        QVERIFY(!hiley.checkBoxes().isEmpty());
+        hiley.print->show();
+        QVERIFY(!hiley.checkButtonsAndFrames().isEmpty());
+        hiley.everOk = true;
+        hiley.print->hide();
+        QVERIFY(!hiley.checkButtonsAndFrames().isEmpty());
+        hiley.print->show();
+        QVERIFY(hiley.checkButtonsAndFrames().isEmpty());
+        hiley.results.front()->setText("x");
+        QVERIFY(!hiley.checkResults().isEmpty());
+        hiley.fields.front()->setText("1");
+        QVERIFY(!hiley.checkFields().isEmpty());
+    }
+
+    void session_data()
+    {
+        QTest::addColumn<quint64>("seed");
+        for (int i = 0; i < settings.seeds; ++i) {
+            const std::uint64_t seed = settings.seed + static_cast<std::uint64_t>(i);
+            QTest::addRow("seed %llu", static_cast<unsigned long long>(seed)) << static_cast<quint64>(seed);
+        }
+    }
+    void session()
+    {
+        QFETCH(quint64, seed);
+        QTemporaryDir output;
+        QVERIFY(output.isValid());
+        SessionOptions options;
+        options.seed = seed;
+        options.actions = settings.actions;
+        options.locale = localeOf(seed);
+        options.outputFolder = output.path();
+        options.yesPercent = settings.yesPercent;
+
+        const QString replay = QStringLiteral("%1 --seed %2 --seeds 1 --actions N")
+                                   .arg(QCoreApplication::arguments().value(0))
+                                   .arg(seed);
+        std::fprintf(stdout, "Random session: seed %llu, %ld actions, locale %s (replay: %s)\n",
+                     static_cast<unsigned long long>(seed), settings.actions, options.locale.name().toUtf8().constData(),
+                     replay.toUtf8().constData());
+        std::fflush(stdout);
+
+        ActionLog log;
+        Watchdog watchdog(log, settings.hangSeconds);
+        watchdog.setHeader(QStringLiteral("seed %1, locale %2").arg(seed).arg(options.locale.name()));
+        QString fault;
+        SessionFigures figures;
+        {
+            RandomSession session(options, log, watchdog);
+            fault = session.run();
+            figures = session.figures();
+        }
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        std::fprintf(stdout, "Seed %llu: %s\n", static_cast<unsigned long long>(seed), figures.summary().toUtf8().constData());
+        printWarnings();
+        if (!fault.isEmpty()) {
+            const QString report = QStringLiteral("seed %1, action %2 of %3: %4\nLast actions:\n%5Replay: %6 (N = %2)")
+                                       .arg(seed)
+                                       .arg(figures.actions)
+                                       .arg(settings.actions)
+                                       .arg(fault, log.lastActions(), replay);
+            QFAIL(qPrintable(report));
+        }
+    }
+};
+
+namespace {
+
+// Takes the session's own options out of argv, leaving QtTest's.
+void readSettings(int& argc, char** argv)
+{
+    auto fromEnvironment = [](const char* name, auto& value) {
+        const QByteArray text = qgetenv(name);
+        if (!text.isEmpty()) value = static_cast<std::remove_reference_t<decltype(value)>>(text.toLongLong());
+    };
+    fromEnvironment("BLOWCOUNT_SESSION_SEED", settings.seed);
+    fromEnvironment("BLOWCOUNT_SESSION_SEEDS", settings.seeds);
+    fromEnvironment("BLOWCOUNT_SESSION_ACTIONS", settings.actions);
+    bool randomSeed = qgetenv("BLOWCOUNT_SESSION_SEED") == "random";
+
+    int kept = 1;
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray option = argv[i];
+        const bool hasValue = i + 1 < argc;
+        if (option == "--seed" && hasValue) {
+            const QByteArray value = argv[++i];
+            randomSeed = value == "random";
+            if (!randomSeed) settings.seed = value.toULongLong();
+        } else if (option == "--seeds" && hasValue) {
+            settings.seeds = QByteArray(argv[++i]).toInt();
+        } else if (option == "--actions" && hasValue) {
+            settings.actions = QByteArray(argv[++i]).toLong();
+        } else if (option == "--yes-percent" && hasValue) {
+            settings.yesPercent = QByteArray(argv[++i]).toInt();
+        } else if (option == "--hang-seconds" && hasValue) {
+            settings.hangSeconds = QByteArray(argv[++i]).toInt();
+        } else {
+            argv[kept++] = argv[i];
+        }
+    }
+    argc = kept;
+    if (randomSeed) settings.seed = static_cast<std::uint64_t>(QDateTime::currentMSecsSinceEpoch()) % 1000000007ULL;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[])
+{
+    readSettings(argc, argv);
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    app::useInterfaceFont();
+    RandomSessionTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_random_session.moc"
