@@ -100,8 +100,9 @@ void checkClick(const TabRules& rules, const Click& click, const ClickResult& r)
     // The refusals come in their defined order: an empty field or an unticked
     // pair, a text that is not a number (the first in conversion order), a
     // divisor of 0 (the first in conversion order).
-    const bool incomplete = std::any_of(click.texts.begin(), click.texts.end(), [](const std::string& t) { return t.empty(); })
-                            || (rules.hasBoxes && !click.boxes.complete());
+    const bool anyEmpty =
+        std::any_of(click.texts.begin(), click.texts.end(), [](const std::string& t) { return t.empty(); });
+    const bool incomplete = anyEmpty || (rules.hasBoxes && !click.boxes.complete());
     std::vector<std::optional<float>> values(rules.fieldCount);
     std::optional<int> firstNotANumber, firstZero;
     for (int field : rules.conversionOrder) {

@@ -47,7 +47,8 @@ void checkPage(const report::TabSnapshot& tab, const std::optional<report::Page>
 {
     const float S = tab.S;
     const bool concludes = std::isfinite(S) && S != 0 && std::isfinite(10.0f * S) && std::isfinite(30.0f / S);
-    FUZZ_REQUIRE(page.has_value() == concludes, "a page must be refused exactly when S gives no conclusion\n" + context());
+    FUZZ_REQUIRE(page.has_value() == concludes,
+                 "a page must be refused exactly when S gives no conclusion\n" + context());
     if (!page) return;
 
     // On an A4 page, top to bottom in printing order, all in the report font size.
@@ -71,8 +72,10 @@ void checkPage(const report::TabSnapshot& tab, const std::optional<report::Page>
         cleanTab = cleanTab && !mentionsInfOrNan(text);
     }
     for (const report::Line& line : page->lines) {
-        if (validTab) FUZZ_REQUIRE(isValidUtf8(line.text), "line " + quoted(line.text) + " not UTF-8\n" + context());
-        if (cleanTab) FUZZ_REQUIRE(!mentionsInfOrNan(line.text), "line " + quoted(line.text) + " shows inf or nan\n" + context());
+        if (validTab)
+            FUZZ_REQUIRE(isValidUtf8(line.text), "line " + quoted(line.text) + " not UTF-8\n" + context());
+        if (cleanTab)
+            FUZZ_REQUIRE(!mentionsInfOrNan(line.text), "line " + quoted(line.text) + " shows inf or nan\n" + context());
     }
 
     // Every input: its caption, " = " and the field's text.
@@ -104,7 +107,8 @@ void checkResultsPrinted(const report::Page& page, const std::vector<std::string
     std::size_t next = 0;
     for (std::size_t i = 0; i + 2 < results.size(); ++i) {
         while (next < page.lines.size() && page.lines[next].text != results[i]) ++next;
-        FUZZ_REQUIRE(next < page.lines.size(), "result line " + quoted(results[i]) + " not printed in order\n" + context());
+        FUZZ_REQUIRE(next < page.lines.size(),
+                     "result line " + quoted(results[i]) + " not printed in order\n" + context());
         ++next;
     }
 }

@@ -101,7 +101,13 @@ void printAfterClicks(calc::Formula formula, const fuzz::Calculator<Inputs, Stat
     std::vector<std::string> shownResults;  // the result labels as the last written calculation left them
     bool printButton = false;
     for (const fuzz::Click& c : fuzz::readClicks(rest, rules.fieldCount, kMaxPrints)) {
-        if (c.stateBefore) state = fuzz::stateOf<State>(*c.stateBefore);
+        if (c.stateBefore) {
+            // A tab that starts from this state: no calculation has shown the
+            // print button or written results yet.
+            state = fuzz::stateOf<State>(*c.stateBefore);
+            shownResults.clear();
+            printButton = false;
+        }
         fuzz::ClickResult result;
         const calc::Outcome<State> out = fuzz::click(calculator, c, state, result);
         fuzz::checkClick(rules, c, result);
