@@ -8,7 +8,9 @@ namespace random_session {
 
 void ActionLog::begin(long index, const QString& text)
 {
+    flush();
     std::lock_guard lock(mutex_);
+    echoed_ = false;
     entries_.push_back(QStringLiteral("#%1 %2").arg(index).arg(text));
     while (entries_.size() > keep_) entries_.pop_front();
 }
@@ -18,6 +20,14 @@ void ActionLog::note(const QString& text)
     std::lock_guard lock(mutex_);
     if (entries_.empty()) entries_.emplace_back();
     entries_.back() += QStringLiteral("\n      ") + text;
+}
+
+void ActionLog::flush()
+{
+    std::lock_guard lock(mutex_);
+    if (!echo_ || echoed_ || entries_.empty()) return;
+    std::fprintf(stdout, "  %s\n", entries_.back().toUtf8().constData());
+    echoed_ = true;
 }
 
 QString ActionLog::lastActions() const

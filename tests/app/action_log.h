@@ -23,11 +23,16 @@ public:
     void note(const QString& text);
     // The kept entries, oldest first.
     QString lastActions() const;
+    // Prints every entry to standard output once it is complete.
+    void setEcho(bool echo) { echo_ = echo; }
+    void flush();
 
 private:
     std::size_t keep_;
     mutable std::mutex mutex_;
     std::deque<QString> entries_;
+    bool echo_ = false;
+    bool echoed_ = true;  // the newest entry has been printed
 };
 
 class Watchdog {

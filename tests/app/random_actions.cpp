@@ -4,7 +4,9 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
@@ -55,15 +57,15 @@ QString nameOf(const QWidget* widget)
 
 enum Action {
     TypeKey, TypeBurst, FocusField, Paste, TypeNumber, FillTab, ClickBox, Calculate, FormulaOrClose, Print, SwitchTab,
-    End, CtrlP, CtrlC, MenuCommand, WebLink, ClickAnywhere,
+    End, CtrlP, CtrlC, MenuCommand, WebLink, ClickAnywhere, ContextMenu,
 };
 
 const char* const kActionNames[] = {
     "key", "keys", "focus", "paste", "number", "fill", "box", "calculate", "formula/close", "print", "tab",
-    "end", "Ctrl+P", "Ctrl+C", "menu", "web", "click",
+    "end", "Ctrl+P", "Ctrl+C", "menu", "web", "click", "context menu",
 };
 
-const std::vector<int> kWeights = {28, 6, 8, 9, 7, 8, 7, 9, 3, 4, 4, 2, 1, 1, 1, 1, 2};
+const std::vector<int> kWeights = {28, 6, 8, 9, 7, 8, 7, 9, 3, 4, 4, 2, 1, 1, 1, 1, 2, 2};
 
 }  // namespace
 
@@ -91,6 +93,7 @@ void RandomSession::act()
     case MenuCommand: problem = menuCommand(); break;
     case WebLink: problem = webLink(); break;
     case ClickAnywhere: problem = clickAnywhere(); break;
+    case ContextMenu: problem = contextMenu(); break;
     }
     if (!problem.isEmpty()) fault(problem);
     if (QString after = checkAfterAction(editing_); !after.isEmpty()) fault(after);
@@ -109,7 +112,9 @@ QWidget* RandomSession::keyTarget() const
 
 void RandomSession::clickField(QLineEdit* field)
 {
-    QTest::mouseClick(field, Qt::LeftButton, Qt::NoModifier, QPoint(random_.below(field->width()), field->height() / 2));
+    const QPoint at(random_.below(field->width()), field->height() / 2);
+    if (random_.percent(90)) QTest::mouseClick(field, Qt::LeftButton, Qt::NoModifier, at);
+    else QTest::mouseDClick(field, Qt::LeftButton, Qt::NoModifier, at);  // selects a word
 }
 
 void RandomSession::press(QPushButton* button)
@@ -402,6 +407,41 @@ QString RandomSession::clickAnywhere()
     if (!target) target = page;
     begin(QStringLiteral("click at (%1, %2) on %3").arg(at.x()).arg(at.y()).arg(nameOf(target)));
     QTest::mouseClick(target, Qt::LeftButton, Qt::NoModifier, target->mapFrom(page, at));
+    return {};
+}
+
+// The field's own menu (Undo, Redo, Cut, Copy, Paste, Delete, Select All):
+// an item chosen, or the menu closed.
+QString RandomSession::contextMenu()
+{
+    TabWatch& w = current();
+    QLineEdit* field = w.fields[static_cast<std::size_t>(random_.below(static_cast<int>(w.fields.size())))];
+    const QString text = randomPaste(random_, decimalSeparator());
+    const QPoint at(random_.below(field->width()), field->height() / 2);
+    editing_ = true;
+    clickField(field);
+    if (clipboardWorks_) QGuiApplication::clipboard()->setText(text);
+    QContextMenuEvent event(QContextMenuEvent::Mouse, at, field->mapToGlobal(at));
+    QApplication::sendEvent(field, &event);
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    if (!menu) {
+        begin(QStringLiteral("right click on %1").arg(field->objectName()));
+        return QStringLiteral("a right click on %1 brought up no menu").arg(field->objectName());
+    }
+    std::vector<QAction*> items;
+    for (QAction* item : menu->actions())
+        if (item->isEnabled() && !item->isSeparator() && !item->menu()) items.push_back(item);
+    QAction* chosen = items.empty() || random_.percent(20) ? nullptr : random_.pick(items);
+    begin(QStringLiteral("right click on %1, then %2%3")
+              .arg(field->objectName(), chosen ? chosen->text().remove(QLatin1Char('&')).section(QLatin1Char('\t'), 0, 0) : QStringLiteral("Esc"),
+                   clipboardWorks_ ? QStringLiteral(" (clipboard \"%1\")").arg(shown(text)) : QString()));
+    if (chosen) {
+        menu->setActiveAction(chosen);
+        QTest::keyClick(menu, Qt::Key_Return);
+    } else {
+        QTest::keyClick(menu, Qt::Key_Escape);
+    }
+    if (menu == QApplication::activePopupWidget() && menu->isVisible()) return QStringLiteral("the field's menu stayed open");
     return {};
 }
 

@@ -301,6 +301,10 @@ QString RandomSession::checkAfterAction(bool editing)
         fault(QStringLiteral("a modal window is still up after the action: ") + modal->windowTitle());
         modal->close();
     }
+    if (QWidget* popup = QApplication::activePopupWidget()) {
+        fault(QStringLiteral("a pop-up is still open after the action: ") + QString::fromLatin1(popup->metaObject()->className()));
+        popup->close();
+    }
     const std::vector<ModalSeen>& seen = answerer_->seen();
     const bool yes = std::any_of(seen.begin(), seen.end(), [](const ModalSeen& m) { return m.yes; });
     for (const ModalSeen& m : seen)

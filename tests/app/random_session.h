@@ -98,6 +98,7 @@ private:
     QString menuCommand();
     QString webLink();
     QString clickAnywhere();
+    QString contextMenu();
 
     void clickField(QLineEdit* field);
     void press(QPushButton* button);

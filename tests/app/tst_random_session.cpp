@@ -3,7 +3,8 @@
 // in its own locale (full stop, Thai, or comma as the decimal separator).
 //
 //   tst_app_random_session [--seed N|random] [--seeds K] [--actions M]
-//                          [--yes-percent P] [--hang-seconds S] [QtTest options]
+//                          [--yes-percent P] [--hang-seconds S] [--print-actions]
+//                          [QtTest options]
 //
 // or the environment: BLOWCOUNT_SESSION_SEED, BLOWCOUNT_SESSION_SEEDS,
 // BLOWCOUNT_SESSION_ACTIONS. Defaults: seeds 1 to 3, 2,000 actions each.
@@ -39,6 +40,7 @@ struct Settings {
     long actions = 2000;
     int yesPercent = 4;
     int hangSeconds = 60;
+    bool printActions = false;
 };
 
 Settings settings;
@@ -168,6 +170,7 @@ private slots:
         std::fflush(stdout);
 
         ActionLog log;
+        log.setEcho(settings.printActions);
         Watchdog watchdog(log, settings.hangSeconds);
         watchdog.setHeader(QStringLiteral("seed %1, locale %2").arg(seed).arg(options.locale.name()));
         QString fault;
@@ -177,6 +180,7 @@ private slots:
             fault = session.run();
             figures = session.figures();
         }
+        log.flush();
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
         std::fprintf(stdout, "Seed %llu: %s\n", static_cast<unsigned long long>(seed), figures.summary().toUtf8().constData());
         printWarnings();
@@ -221,6 +225,8 @@ void readSettings(int& argc, char** argv)
             settings.yesPercent = QByteArray(argv[++i]).toInt();
         } else if (option == "--hang-seconds" && hasValue) {
             settings.hangSeconds = QByteArray(argv[++i]).toInt();
+        } else if (option == "--print-actions") {
+            settings.printActions = true;
         } else {
             argv[kept++] = argv[i];
         }
