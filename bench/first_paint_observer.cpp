@@ -15,9 +15,16 @@ qint64 monotonicNs()
     return static_cast<qint64>(now.tv_sec) * 1'000'000'000 + now.tv_nsec;
 }
 
+qint64 processCpuNs()
+{
+    timespec used{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &used);
+    return static_cast<qint64>(used.tv_sec) * 1'000'000'000 + used.tv_nsec;
+}
+
 void writeMark(const char* name, qint64 ns)
 {
-    std::printf("mark %s %lld\n", name, static_cast<long long>(ns));
+    std::printf("mark %s %lld %lld\n", name, static_cast<long long>(ns), static_cast<long long>(processCpuNs()));
     std::fflush(stdout);
 }
 

@@ -14,7 +14,11 @@ namespace bench {
 // Nanoseconds on CLOCK_MONOTONIC, the clock the start-up driver starts from.
 qint64 monotonicNs();
 
-// "mark NAME NS" on standard output, flushed at once.
+// The processor time the program has used so far, all its threads, in ns.
+qint64 processCpuNs();
+
+// "mark NAME NS CPU_NS" on standard output, flushed at once: the moment on
+// CLOCK_MONOTONIC, and the processor time used up to the moment of writing.
 void writeMark(const char* name, qint64 ns);
 
 class FirstPaintObserver : public QObject {

@@ -96,15 +96,18 @@ TimedRun runTimed(const std::string& program, int timeoutSeconds)
     run.maxRssKiB = usage.ru_maxrss;
 
     std::istringstream lines(output);
-    for (std::string word; lines >> word;) {
+    for (std::string text; std::getline(lines, text);) {
+        std::istringstream line(text);
+        std::string word, name;
+        line >> word;
         if (word == "mark") {
-            std::string name;
-            long long ns = 0;
-            lines >> name >> ns;
+            long long ns = 0, cpuNs = -1;
+            line >> name >> ns >> cpuNs;
             run.marks[name] = static_cast<double>(ns - start) / 1e6;
-        } else {
+            if (cpuNs >= 0) run.cpu[name] = static_cast<double>(cpuNs) / 1e6;
+        } else if (!word.empty()) {
             long count = 0;
-            lines >> count;
+            line >> count;
             run.counts[word] = count;
         }
     }
