@@ -13,6 +13,9 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDateTime>
+#include <QDialog>
+#include <QDir>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -27,6 +30,7 @@
 #include "app/report_printing.h"
 #include "calc/messages.h"
 #include "defined_boxes.h"
+#include "modal_answerer.h"
 #include "random_session.h"
 #include "tab_watch.h"
 
@@ -139,6 +143,29 @@ private slots:
         QVERIFY(!hiley.checkResults().isEmpty());
         hiley.fields.front()->setText("1");
         QVERIFY(!hiley.checkFields().isEmpty());
+    }
+
+    // A modal window that is none of the program's is closed and reported,
+    // so that a session fails instead of waiting for it.
+    void strange_modal_windows_fail_the_session_without_a_hang()
+    {
+        SessionRandom random(1);
+        ActionLog log;
+        ModalAnswerer answerer(random, log, QDir::tempPath(), 0);
+        QMessageBox warning(QMessageBox::Warning, "Qt", "Something else", QMessageBox::Ok);
+        QElapsedTimer took;
+        took.start();
+        warning.exec();
+        QDialog plain;
+        plain.setWindowTitle("Plain");
+        QCOMPARE(plain.exec(), int(QDialog::Rejected));
+        QVERIFY(took.elapsed() < 2000);
+        const QStringList violations = answerer.takeViolations();
+        QCOMPARE(violations.size(), 2);
+        QVERIFY2(violations[0].contains("Something else"), qPrintable(violations[0]));
+        QVERIFY2(violations[1].contains("Plain"), qPrintable(violations[1]));
+        QCOMPARE(answerer.seen().size(), std::size_t(2));
+        QCOMPARE(answerer.seen()[0].kind, BoxKind::Unknown);
     }
 
     void session_data()
