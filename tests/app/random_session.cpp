@@ -1,6 +1,5 @@
 #include "random_session.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
@@ -10,7 +9,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
 #include <cstring>
@@ -23,13 +21,13 @@
 #include "app/tab_snapshot.h"
 #include "report/page_builder.h"
 #include "report_checks.h"
-#include "tests/report/sample_tabs.h"
 
 namespace random_session {
 
 namespace {
 
 constexpr qint64 kEventLoopBoundMs = 2000;
+constexpr qint64 kSlowActionMs = 1000;  // noted in the log
 
 const calc::Formula kFormulas[] = {calc::Formula::EngineeringNews, calc::Formula::Hiley, calc::Formula::Danish,
                                    calc::Formula::Janbu};
@@ -66,7 +64,10 @@ QString SessionFigures::summary() const
                .arg(printsCancelled)
                .arg(pdfsRead)
                .arg(printsRefused);
-    out += QStringLiteral("  longest action %1 ms, longest wait for the event loop %2 ms").arg(longestActionMs).arg(longestEventLoopMs);
+    out += QStringLiteral("  longest action %1 ms, actions of a second or more %2, longest wait for the event loop %3 ms")
+               .arg(longestActionMs)
+               .arg(slowActions)
+               .arg(longestEventLoopMs);
     return out;
 }
 
@@ -158,7 +159,12 @@ QString RandomSession::run()
         QElapsedTimer took;
         took.start();
         act();
-        figures_.longestActionMs = std::max(figures_.longestActionMs, took.elapsed());
+        const qint64 ms = took.elapsed();
+        if (ms >= kSlowActionMs) {
+            log_.note(QStringLiteral("took %1 ms").arg(ms));
+            ++figures_.slowActions;
+        }
+        figures_.longestActionMs = std::max(figures_.longestActionMs, ms);
         ++figures_.actions;
         watchdog_.tick();
     }

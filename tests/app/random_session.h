@@ -47,6 +47,7 @@ struct SessionFigures {
     long printDialogs = 0, printsCancelled = 0, pdfsRead = 0, printsRefused = 0;
     long windowsOpened = 0;
     long keysTyped = 0, pastes = 0;
+    long slowActions = 0;
     qint64 longestActionMs = 0, longestEventLoopMs = 0, elapsedMs = 0;
 
     QString summary() const;

@@ -208,6 +208,8 @@ private slots:
             figures = session.figures();
         }
         log.flush();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        const QWidgetList left = QApplication::topLevelWidgets();
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
         std::fprintf(stdout, "Seed %llu: %s\n", static_cast<unsigned long long>(seed), figures.summary().toUtf8().constData());
         printWarnings();
@@ -219,6 +221,9 @@ private slots:
                                        .arg(fault, log.lastActions(), replay);
             QFAIL(qPrintable(report));
         }
+        QVERIFY2(left.isEmpty(), qPrintable(QStringLiteral("%1 windows outlived the main window, the first a %2")
+                                                .arg(left.size())
+                                                .arg(left.isEmpty() ? QString() : QString::fromLatin1(left.first()->metaObject()->className()))));
     }
 };
 
@@ -268,6 +273,9 @@ int main(int argc, char* argv[])
 {
     readSettings(argc, argv);
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    // A long session outlasts QtTest's five minutes per test function; the
+    // session's own watchdog bounds every action instead.
+    if (qEnvironmentVariableIsEmpty("QTEST_FUNCTION_TIMEOUT")) qputenv("QTEST_FUNCTION_TIMEOUT", "86400000");
     QApplication application(argc, argv);
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     app::useInterfaceFont();
