@@ -11,9 +11,15 @@ CommonDialog::CommonDialog(QObject* parent) : QObject(parent)
     setObjectName(QStringLiteral("CommonDialog1"));
 }
 
+QPrinter& CommonDialog::printer()
+{
+    if (!printer_) printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return *printer_;
+}
+
 bool CommonDialog::showPrinter(QWidget* owner)
 {
-    QPrintDialog dialog(&printer_, owner);
+    QPrintDialog dialog(&printer(), owner);
     if (form_ == Form::SetUp) {
         // Choosing a printer and its page is all this form is for: no page
         // range, copies order or selection.

@@ -6,6 +6,8 @@
 // The printer dialog has two forms: the print form that reports show at
 // first, and the set-up form of the printer set-up command. Once the set-up
 // form has been shown, reports show it too.
+#include <memory>
+
 #include <QObject>
 #include <QPrinter>
 
@@ -20,7 +22,9 @@ public:
 
     explicit CommonDialog(QObject* parent = nullptr);
 
-    QPrinter& printer() { return printer_; }
+    // Made on first use: the print system's libraries stay unloaded until
+    // the user prints or sets up the printer.
+    QPrinter& printer();
     Form form() const { return form_; }
 
     // The printer dialog in its current form, modal over `owner`; true when
@@ -33,7 +37,7 @@ public:
     void showPrinterSetUp(QWidget* owner);
 
 private:
-    QPrinter printer_{QPrinter::HighResolution};
+    std::unique_ptr<QPrinter> printer_;
     Form form_ = Form::Print;
 };
 

@@ -35,7 +35,11 @@ void drawFitted(QPainter& p, const QRectF& box, QFont font, const QString& text)
     while (font.pixelSize() > 6 && QFontMetricsF(font).horizontalAdvance(text) > box.width())
         font.setPixelSize(font.pixelSize() - 1);
     p.setFont(font);
-    p.drawText(box, Qt::AlignLeft | Qt::AlignVCenter, text);
+    // Drawn at its baseline rather than into the box: a box makes Qt lay the
+    // text out in lines, which loads the Thai line breaker's dictionary
+    // before the splash's first frame.
+    const QFontMetricsF m(font);
+    p.drawText(QPointF(box.left(), box.top() + (box.height() - m.height()) / 2 + m.ascent()), text);
 }
 
 }  // namespace
