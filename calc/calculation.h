@@ -15,6 +15,7 @@
 #include "calc/messages.h"
 #include "calc/numbers.h"
 #include "calc/outcome.h"
+#include "calc/pile.h"
 #include "calc/result_texts.h"
 
 namespace calc::detail {
@@ -86,6 +87,39 @@ template <typename State>
 Outcome<State> outOfRange(const State& state)
 {
     return refuse(OutcomeKind::OutOfRange, messages::kOutOfRange, 0, state);
+}
+
+// Where a pile tab's fields are: the pile size D and the drop height h, the
+// divisors that must not be 0 (in conversion order), and the factor of the
+// drop-height limit Hmax = A × factor / (W × 100).
+struct PileTabFields {
+    int size;
+    int drop;
+    std::initializer_list<int> divisors;
+    double headFactor;
+};
+
+// The steps every pile tab takes before its own formula: the completeness
+// check, `read` (the tab's Read…Inputs), the zero divisors, the area and the
+// drop-height check. The refusal, if one; otherwise nothing, and `s` holds
+// the inputs and A.
+template <typename State, std::size_t N, typename Inputs, typename Read>
+std::optional<Outcome<State>> pileOpening(const Inputs& in, State& s, Read read,
+                                          const std::array<FieldSlot<State>, N>& fields, const PileTabFields& tab)
+{
+    if (anyEmpty(in.texts) || !in.boxes.complete())
+        return refuse(OutcomeKind::Incomplete, messages::kIncomplete, 0, s);
+    if (const auto bad = read(in, s)) return refuse(OutcomeKind::NotANumber, messages::kNotANumber, *bad, s);
+    if (const auto zero = firstZeroDivisor(fields, tab.divisors, s))
+        return refuse(OutcomeKind::NotPositive, messages::kNotPositive, *zero, s);
+
+    if (!narrowInto(s.A, pileArea(s.D, in.boxes.round))) return outOfRange(s);
+    if (s.A == 0) return refuse(OutcomeKind::NotPositive, messages::kNotPositive, tab.size, s);
+
+    const double hmax = static_cast<double>(s.A) * tab.headFactor / (static_cast<double>(s.W) * 100);
+    if (auto warning = dropTooHigh(s.h, hmax, in.decimalSeparator))
+        return refuse(OutcomeKind::DropTooHigh, std::move(*warning), tab.drop, s);
+    return std::nullopt;
 }
 
 // The set lines (S, ten blows, blows per 30 cm) and the sign test. `lines`

@@ -33,19 +33,8 @@ DanishOutcome CalculateDanish(const DanishInputs& in, const DanishState& previou
 {
     const std::string_view sep = in.decimalSeparator;
     State s = previous;
-    if (detail::anyEmpty(in.texts) || !in.boxes.complete())
-        return detail::refuse(OutcomeKind::Incomplete, messages::kIncomplete, 0, s);
-    if (const auto bad = ReadDanishInputs(in, s))
-        return detail::refuse(OutcomeKind::NotANumber, messages::kNotANumber, *bad, s);
-    if (const auto zero = detail::firstZeroDivisor(kFields, {kQa, kW, kFS, kE}, s))
-        return detail::refuse(OutcomeKind::NotPositive, messages::kNotPositive, *zero, s);
-
-    if (!detail::narrowInto(s.A, pileArea(s.D, in.boxes.round))) return detail::outOfRange(s);
-    if (s.A == 0) return detail::refuse(OutcomeKind::NotPositive, messages::kNotPositive, kD, s);
-
-    const double hmax = static_cast<double>(s.A) * 45 / (static_cast<double>(s.W) * 100);
-    if (auto warning = detail::dropTooHigh(s.h, hmax, sep))
-        return detail::refuse(OutcomeKind::DropTooHigh, std::move(*warning), kH, s);
+    if (auto refused = detail::pileOpening(in, s, ReadDanishInputs, kFields, {kD, kH, {kQa, kW, kFS, kE}, 45}))
+        return std::move(*refused);
 
     // P is shown and printed; the Danish formula itself does not use it.
     if (!detail::narrowInto(s.P, pileWeight(s.A, s.L, in.boxes.prestressed))

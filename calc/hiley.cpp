@@ -32,20 +32,9 @@ HileyOutcome CalculateHiley(const HileyInputs& in, const HileyState& previous)
 {
     const std::string_view sep = in.decimalSeparator;
     State s = previous;
-    if (detail::anyEmpty(in.texts) || !in.boxes.complete())
-        return detail::refuse(OutcomeKind::Incomplete, messages::kIncomplete, 0, s);
-    if (const auto bad = ReadHileyInputs(in, s))
-        return detail::refuse(OutcomeKind::NotANumber, messages::kNotANumber, *bad, s);
-    if (const auto zero = detail::firstZeroDivisor(kFields, {kQa, kW, kFS}, s))
-        return detail::refuse(OutcomeKind::NotPositive, messages::kNotPositive, *zero, s);
-
-    if (!detail::narrowInto(s.A, pileArea(s.D, in.boxes.round))) return detail::outOfRange(s);
-    if (s.A == 0) return detail::refuse(OutcomeKind::NotPositive, messages::kNotPositive, kD, s);
-
-    // The cushioned head takes twice the drop of the Danish and Janbu tabs.
-    const double hmax = static_cast<double>(s.A) * 90 / (static_cast<double>(s.W) * 100);
-    if (auto warning = detail::dropTooHigh(s.h, hmax, sep))
-        return detail::refuse(OutcomeKind::DropTooHigh, std::move(*warning), kH, s);
+    // The cushioned head takes twice the drop of the Danish and Janbu tabs (factor 90).
+    if (auto refused = detail::pileOpening(in, s, ReadHileyInputs, kFields, {kD, kH, {kQa, kW, kFS}, 90}))
+        return std::move(*refused);
 
     const double r2 = static_cast<double>(s.r) * s.r;
     if (!detail::narrowInto(s.P, pileWeight(s.A, s.L, in.boxes.prestressed))
