@@ -87,6 +87,7 @@ void FormulaTab::buildFields(int firstRowTop)
         field->setAttribute(Qt::WA_InputMethodEnabled, false);  // every typed key goes through the filter
         field->installEventFilter(filter);
         fields_[static_cast<std::size_t>(index)] = field;
+        connect(field, &QLineEdit::textChanged, this, &FormulaTab::inputsChanged);
     }
 }
 
@@ -104,6 +105,7 @@ void FormulaTab::buildPileBoxes()
         box->setObjectName(qs(texts_.boxes[i].name));
         box->setGeometry(twipsRect(kBoxLeft[i % 2], kBoxTop[i / 2], kBoxWidth[i % 2], kBoxHeight));
         boxes_.push_back(box);
+        connect(box, &QCheckBox::toggled, this, &FormulaTab::inputsChanged);
     }
     makeExclusivePair(boxes_.at(0), boxes_.at(1));
     makeExclusivePair(boxes_.at(2), boxes_.at(3));
@@ -204,6 +206,16 @@ calc::PileBoxes FormulaTab::pileBoxes() const
 {
     if (boxes_.size() < 4) return {};
     return {boxes_[0]->isChecked(), boxes_[1]->isChecked(), boxes_[2]->isChecked(), boxes_[3]->isChecked()};
+}
+
+calc::TabInputs FormulaTab::inputs() const
+{
+    calc::TabInputs in;
+    in.formula = formula_;
+    for (std::size_t i = 0; i < fields_.size(); ++i) in.texts.push_back(fieldText(static_cast<int>(i)));
+    in.boxes = pileBoxes();
+    in.decimalSeparator = decimalSeparator();
+    return in;
 }
 
 std::string FormulaTab::decimalSeparator() { return QLocale().decimalPoint().toStdString(); }

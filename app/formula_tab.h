@@ -12,6 +12,7 @@
 
 #include "calc/outcome.h"
 #include "calc/pile.h"
+#include "calc/tab_calculation.h"
 #include "calc/tab_texts.h"
 
 class QCheckBox;
@@ -43,7 +44,14 @@ public:
     // The initial field texts; a decimal is written with the locale's separator.
     void writeInitialTexts();
 
+    // The field texts as they stand, the boxes and the locale's separator:
+    // what a click on Calculate would read now.
+    calc::TabInputs inputs() const;
+    calc::PileBoxes pileBoxes() const;
+
 signals:
+    // A field's text changed (typed, pasted or set) or a box was ticked or cleared.
+    void inputsChanged();
     void printRequested();
     void endRequested();
     void logoClicked();
@@ -76,7 +84,6 @@ protected:
         for (std::size_t i = 0; i < N; ++i) texts[i] = fieldText(static_cast<int>(i));
         return texts;
     }
-    calc::PileBoxes pileBoxes() const;
     static std::string decimalSeparator();
 
     template <typename State>

@@ -1,8 +1,13 @@
 #include "cli/arguments.h"
 
-#include "cli/formulas.h"
+#include "calc/formula_names.h"
 
 namespace cli {
+
+using calc::FormulaInfo;
+using calc::findFormula;
+using calc::fieldIndex;
+using calc::formulas;
 
 namespace {
 

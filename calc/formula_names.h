@@ -1,12 +1,13 @@
 #pragma once
-// The formulas as the command line names them, and the symbols of their fields.
+// The formulas by the names the command line and the pile files give them
+// ("hiley"), and the symbols of their fields ("L2").
 #include <optional>
 #include <string_view>
 #include <vector>
 
 #include "calc/tab_texts.h"
 
-namespace cli {
+namespace calc {
 
 struct FieldSymbol {
     const char* symbol;  // "L2"
@@ -14,7 +15,7 @@ struct FieldSymbol {
 };
 
 struct FormulaInfo {
-    calc::Formula formula;
+    Formula formula;
     const char* name;                  // "hiley"
     bool hasPileBoxes;                 // material and section pairs
     std::vector<FieldSymbol> fields;   // in the order the usage text lists them
@@ -22,7 +23,7 @@ struct FormulaInfo {
 
 const std::vector<FormulaInfo>& formulas();
 const FormulaInfo* findFormula(std::string_view name);
-const FormulaInfo& formulaInfo(calc::Formula formula);
+const FormulaInfo& formulaInfo(Formula formula);
 std::optional<int> fieldIndex(const FormulaInfo& info, std::string_view symbol);
 
-}  // namespace cli
+}  // namespace calc

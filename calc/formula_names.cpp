@@ -1,12 +1,11 @@
-#include "cli/formulas.h"
+#include "calc/formula_names.h"
 
 #include <stdexcept>
 
-namespace cli {
+namespace calc {
 
 const std::vector<FormulaInfo>& formulas()
 {
-    using calc::Formula;
     static const std::vector<FormulaInfo> all = {
         {Formula::EngineeringNews, "engineering-news", false, {{"Qa", 0}, {"W", 1}, {"h", 2}, {"C", 3}, {"FS", 4}}},
         {Formula::Hiley, "hiley", true,
@@ -25,7 +24,7 @@ const FormulaInfo* findFormula(std::string_view name)
     return nullptr;
 }
 
-const FormulaInfo& formulaInfo(calc::Formula formula)
+const FormulaInfo& formulaInfo(Formula formula)
 {
     for (const FormulaInfo& f : formulas())
         if (f.formula == formula) return f;
@@ -39,4 +38,4 @@ std::optional<int> fieldIndex(const FormulaInfo& info, std::string_view symbol)
     return std::nullopt;
 }
 
-}  // namespace cli
+}  // namespace calc
