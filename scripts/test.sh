@@ -6,7 +6,10 @@
 #      beside the build;
 #   3. runs the calculator targets for half a minute each, two at a time;
 #   4. runs every test in the sanitizer build, the two number targets fuzzing
-#      for a quarter of a minute each beside the tests, whose output comes last.
+#      for a quarter of a minute each beside the tests.
+# It prints one line a test (fitted to 100 columns; ctest's own output stays
+# in build-asan/ctest-output.txt), ctest's summary, the fuzz figures and a
+# closing line "Tests: N passed, N failed, N skipped".
 # BLOWCOUNT_FUZZ_SECONDS sets the half minute (60 for a minute each; the number
 # targets get half: their coverage stops growing within seconds). The half
 # minute keeps the whole command near 7.5 minutes on two cores, of which the
@@ -41,22 +44,35 @@ report_fuzz=$!
 bash scripts/build.sh build-asan -DBLOWCOUNT_SANITIZE=ON "-DCMAKE_CXX_FLAGS_RELWITHDEBINFO=-Og -g1" \
   -DCMAKE_GTEST_DISCOVER_TESTS_DISCOVERY_MODE=PRE_TEST
 
-echo "Short fuzz runs (fuzz/campaign.sh):"
 wait "$report_fuzz" || status=1
-cat "$FUZZ_WORK/report.txt"
-fuzz "$FUZZ_SECONDS" 2 engineering_news hiley danish janbu || status=1
+fuzz "$FUZZ_SECONDS" 2 engineering_news hiley danish janbu >"$FUZZ_WORK/calculators.txt" 2>&1 || status=1
 
 fuzz $((FUZZ_SECONDS / 2)) 1 text_to_number number_text >"$FUZZ_WORK/numbers.txt" 2>&1 &
 number_fuzz=$!
 tests=0
 ctest --test-dir build-asan --output-on-failure --timeout 300 >build-asan/ctest-output.txt 2>&1 || tests=1
 wait "$number_fuzz" || status=1
-cat "$FUZZ_WORK/numbers.txt"
+
+# The per-test lines made to fit 100 columns, then ctest's summary, then the
+# fuzz figures, then one closing line with the counts.
+echo "Tests in the sanitizer build (full output: build-asan/ctest-output.txt):"
+summary_at=$(grep -n -m1 -E '^[0-9]+% tests passed' build-asan/ctest-output.txt | cut -d: -f1 || true)
+if [ -n "$summary_at" ]; then
+  head -n $((summary_at - 1)) build-asan/ctest-output.txt | awk -f scripts/ctest_lines.awk
+  tail -n +"$summary_at" build-asan/ctest-output.txt
+else
+  awk -f scripts/ctest_lines.awk build-asan/ctest-output.txt
+fi
+echo
+echo "Short fuzz runs (fuzz/campaign.sh):"
+cat "$FUZZ_WORK/report.txt" "$FUZZ_WORK/calculators.txt" "$FUZZ_WORK/numbers.txt"
 if ((status)); then
   echo "a fuzz target crashed or broke an invariant: inputs in $FUZZ_WORK/artifacts" >&2
 fi
-
-echo "Tests in the sanitizer build:"
-cat build-asan/ctest-output.txt
 ((tests == 0)) || status=1
+
+passed=$(grep -cE '^ *[0-9]+/[0-9]+ +Test +#[0-9]+: .* +Passed +[0-9.]+ sec' build-asan/ctest-output.txt || true)
+total=$(grep -cE '^ *[0-9]+/[0-9]+ +Test +#[0-9]+: ' build-asan/ctest-output.txt || true)
+skipped=$(grep -cE '^ *[0-9]+/[0-9]+ +Test +#[0-9]+: .*\*\*\*Skipped' build-asan/ctest-output.txt || true)
+echo "Tests: $passed passed, $((total - passed - skipped)) failed, $skipped skipped"
 exit "$status"
