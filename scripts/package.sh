@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Builds the Debian package: a Release build of the program alone (no tests)
+# in build-package/, then cpack -G DEB there. Prints the package's path, then
+# lintian's findings on it; exits non-zero when the build fails or lintian
+# reports an error. Install it with: apt install ./build-package/blowcount_*.deb
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/setup.sh package
+BUILD_DIR=build-package
+
+GENERATOR=()
+command -v ninja >/dev/null && GENERATOR=(-G Ninja)
+cmake -S . -B "$BUILD_DIR" "${GENERATOR[@]}" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
+  -DCMAKE_INSTALL_PREFIX=/usr "$@" >/dev/null
+cmake --build "$BUILD_DIR" --parallel "$(nproc)"
+rm -f "$BUILD_DIR"/blowcount_*.deb
+(cd "$BUILD_DIR" && cpack -G DEB >/dev/null)
+deb=$(ls "$BUILD_DIR"/blowcount_*.deb)
+echo "$deb"
+if command -v lintian >/dev/null; then
+  # The package is built as Debian builds native packages; lintian is run as
+  # a user would run it on a .deb (errors fail the script, warnings are shown).
+  lintian --no-tag-display-limit "$deb" || { echo "lintian reported errors on $deb" >&2; exit 1; }
+fi
