@@ -11,8 +11,20 @@
 
 #include "app/icons.h"
 
+namespace {
+
+// A build step: Qt's notices about its surroundings (no runtime folder, say)
+// are no concern of the build's log.
+void quietNotices(QtMsgType type, const QMessageLogContext&, const QString& message)
+{
+    if (type == QtCriticalMsg || type == QtFatalMsg) std::fprintf(stderr, "%s\n", qPrintable(message));
+}
+
+}  // namespace
+
 int main(int argc, char* argv[])
 {
+    qInstallMessageHandler(quietNotices);
     QGuiApplication application(argc, argv);
     if (argc != 3) {
         std::fprintf(stderr, "usage: blowcount-icon-files OUTDIR NAME\n");

@@ -9,6 +9,7 @@
 #include <QPushButton>
 
 #include "app/common_dialog.h"
+#include "app/printer_state.h"
 #include "gui_fixture.h"
 #include "report_pdf_check.h"
 #include "tests/print/print_jobs.h"
@@ -84,6 +85,26 @@ private slots:
         QVERIFY(QString::fromUtf8(info.readAll())
                     .contains("\ntitle=Blow Count - " + QString::fromUtf8(calc::tabTexts(formula).caption) + "\n"));
         checkReportPdf(*job, workedExamplePage(formula), printer);
+    }
+
+    // Each state as CUPS reports it, and back to ready once mended.
+    void queue_state_follows_the_queue()
+    {
+        using app::QueueState;
+        const QString queue = print_jobs::testPrinter();
+        QCOMPARE(app::queueState(queue), QueueState::Ready);
+        QCOMPARE(app::queueState(queue + "-gone"), QueueState::Missing);
+        QCOMPARE(app::queueState(QString()), QueueState::Missing);
+
+        QVERIFY(administer("cupsreject", {queue}));
+        QCOMPARE(app::queueState(queue), QueueState::NotAccepting);
+        QVERIFY(administer("cupsaccept", {queue}));
+        QCOMPARE(app::queueState(queue), QueueState::Ready);
+
+        QVERIFY(administer("cupsdisable", {queue}));
+        QCOMPARE(app::queueState(queue), QueueState::Stopped);
+        QVERIFY(administer("cupsenable", {queue}));
+        QCOMPARE(app::queueState(queue), QueueState::Ready);
     }
 
     // The queue goes wrong after the dialog chose it and before the job is
