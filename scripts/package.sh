@@ -3,6 +3,8 @@
 # in build-package/, then cpack -G DEB there. Prints the package's path, then
 # lintian's findings on it; exits non-zero when the build fails or lintian
 # reports an error. Install it with: apt install ./build-package/blowcount_*.deb
+# Arguments go to the configure step, for example the maker's details:
+#   bash scripts/package.sh -DBLOWCOUNT_WEB_ADDRESS=http://www.example.co.th -DBLOWCOUNT_EMAIL=...
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh package
