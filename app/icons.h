@@ -6,6 +6,8 @@
 #include <QPixmap>
 #include <QSize>
 
+class QPainter;
+
 namespace app::icons {
 
 QPixmap calculate(int size);
@@ -18,6 +20,12 @@ QPixmap pileGlyph(int size);
 QIcon windowIcon();
 
 QPixmap logo(QSize size);
+
+// The program's icon for the desktop: the logo's left square, its blue
+// ground and the panel with the pile rig, `size` pixels square, drawn on
+// any painter (a pixmap, an SVG generator) from its top-left corner.
+void drawProgramIcon(QPainter& painter, qreal size);
+QPixmap programIcon(int size);
 QPixmap splashPicture(QSize size);
 
 }  // namespace app::icons

@@ -42,14 +42,10 @@ void drawFitted(QPainter& p, const QRectF& box, QFont font, const QString& text)
     p.drawText(QPointF(box.left(), box.top() + (box.height() - m.height()) / 2 + m.ascent()), text);
 }
 
-}  // namespace
-
-QPixmap logo(QSize size)
+// The logo's dark blue ground over `r`, and the light panel with the pile
+// rig at its left end, as high as `r` allows; returns the panel.
+QRectF drawLogoGround(QPainter& p, const QRectF& r)
 {
-    QPixmap pixmap = canvas(size);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    const QRectF r(0.5, 0.5, size.width() - 1.0, size.height() - 1.0);
     QLinearGradient sky(r.topLeft(), r.bottomLeft());
     sky.setColorAt(0, QColor(30, 70, 140));
     sky.setColorAt(1, QColor(10, 30, 80));
@@ -63,6 +59,40 @@ QPixmap logo(QSize size)
     p.setPen(Qt::NoPen);
     p.drawRoundedRect(glyph, 4, 4);
     drawPileRig(p, glyph.adjusted(3, 3, -3, -3), true);
+    return glyph;
+}
+
+}  // namespace
+
+void drawProgramIcon(QPainter& p, qreal size)
+{
+    // Drawn as the logo's left square at the logo's own height on the tabs
+    // (975 twips, 65 pixels), then scaled.
+    constexpr qreal kLogoHeight = 65;
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(size / kLogoHeight, size / kLogoHeight);
+    drawLogoGround(p, QRectF(0.5, 0.5, kLogoHeight - 1.0, kLogoHeight - 1.0));
+    p.restore();
+}
+
+QPixmap programIcon(int size)
+{
+    QPixmap pixmap(size, size);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    drawProgramIcon(p, size);
+    return pixmap;
+}
+
+QPixmap logo(QSize size)
+{
+    QPixmap pixmap = canvas(size);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QRectF r(0.5, 0.5, size.width() - 1.0, size.height() - 1.0);
+    const QRectF glyph = drawLogoGround(p, r);
+    const qreal h = r.height();
 
     const QRectF text(glyph.right() + h * 0.12, r.top(), r.right() - glyph.right() - h * 0.18, h);
     const QFont base = interfaceFont();

@@ -11,7 +11,9 @@ class CommonDialog;
 
 // A cancel in the printer dialog prints nothing. A page that cannot be made
 // (an S that gives no conclusion) or printed sends nothing at all and is
-// reported in a check message, "ไม่สามารถพิมพ์รายงานได้". Nothing on the
+// reported in a check message, "ไม่สามารถพิมพ์รายงานได้": so is a print
+// queue that is gone, stopped or refusing jobs before the job is sent, and a
+// job the print service did not take (printer_state.h). Nothing on the
 // screen changes.
 void printReport(QWidget* owner, CommonDialog& dialog, const report::TabSnapshot& tab);
 

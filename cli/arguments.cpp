@@ -41,7 +41,8 @@ std::string usageText()
         "A field not given keeps the text the window starts with, or stays empty.\n"
         "--json writes one JSON object; its \"page\" holds the report's lines, or null.\n"
         "--pdf FILE writes the report the print button would print, as a one-page A4 PDF;\n"
-        "  a calculation that shows no print button writes none and exits 1.\n";
+        "  a calculation that shows no print button writes none and exits 1.\n"
+        "--version prints the program's name and version.\n";
     return text;
 }
 
@@ -49,6 +50,8 @@ ParsedArguments parseArguments(const std::vector<std::string>& args)
 {
     for (const std::string& arg : args)
         if (arg == "-h" || arg == "--help") return HelpRequest{};
+    for (const std::string& arg : args)
+        if (arg == "--version") return VersionRequest{};
 
     // Options first, wherever they stand; the first other argument is the formula.
     Request request;

@@ -22,12 +22,13 @@ struct Request {
 };
 
 struct HelpRequest {};
+struct VersionRequest {};  // --version
 
 struct UsageError {
     std::string message;  // names the bad argument
 };
 
-using ParsedArguments = std::variant<Request, HelpRequest, UsageError>;
+using ParsedArguments = std::variant<Request, HelpRequest, VersionRequest, UsageError>;
 
 ParsedArguments parseArguments(const std::vector<std::string>& args);  // without the program name
 

@@ -58,6 +58,10 @@ int main(int argc, char** argv)
         write(stdout, cli::usageText());
         return 0;
     }
+    if (std::holds_alternative<cli::VersionRequest>(parsed)) {
+        write(stdout, "blowcount-cli " BLOWCOUNT_VERSION "\n");
+        return 0;
+    }
     if (const auto* bad = std::get_if<cli::UsageError>(&parsed)) {
         write(stderr, "blowcount-cli: " + bad->message + "\n" + cli::usageText());
         return 2;

@@ -1,6 +1,10 @@
 #!/usr/bin/env bash
 # Installs, with apt-get, everything the program and its tests need on Debian 12.
 # Safe to run again: packages already present are left as they are.
+#
+#   bash scripts/setup.sh            the program, its tests and the install check
+#   bash scripts/setup.sh package    also what scripts/package.sh needs to make
+#                                    and check the Debian package
 set -euo pipefail
 
 PACKAGES=(
@@ -8,6 +12,8 @@ PACKAGES=(
   build-essential cmake ninja-build pkg-config
   # Qt 6 Widgets, Print Support and Test (qt6-base-dev), the platform plugins
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
+  # the icon's SVG, drawn at build time, and the print queue's state (CUPS)
+  qt6-svg-dev libcups2-dev
   # Thai fonts (Laksaman, Garuda, Loma, ... of the TLWG) and fontconfig
   fonts-thai-tlwg fontconfig
   # locale sources, for the tests that run in a comma-separator locale
@@ -18,7 +24,14 @@ PACKAGES=(
   # clang with its fuzzer and sanitizer runtimes
   xvfb xauth poppler-utils cups cups-client cups-bsd
   clang libclang-rt-14-dev
+  # the install check: the desktop entry, the AppStream data, the man pages
+  desktop-file-utils appstream man-db
 )
+if [ "${1:-}" = package ]; then
+  # dpkg-shlibdeps (dpkg-dev) and file, with which CPack finds the package's
+  # dependencies, and lintian to check the package
+  PACKAGES+=(dpkg-dev file lintian)
+fi
 
 missing=()
 for p in "${PACKAGES[@]}"; do

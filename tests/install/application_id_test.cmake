@@ -1,0 +1,15 @@
+# cmake -P application_id_test.cmake: the application id of a few web
+# addresses, as the desktop entry and AppStream rules want it.
+cmake_minimum_required(VERSION 3.25)
+include(${CMAKE_CURRENT_LIST_DIR}/../../cmake/ApplicationId.cmake)
+function(expect address id)
+  blowcount_application_id(actual "${address}")
+  if(NOT actual STREQUAL id)
+    message(SEND_ERROR "${address} gave '${actual}', not '${id}'")
+  endif()
+endfunction()
+expect("http://www.quelmara.example" example.quelmara.blowcount)
+expect("https://WWW.Pile-Works.co.th:8080/th/index.html" th.co.pile_works.blowcount)
+expect("http://user@3d.example.com/" com.example._3d.blowcount)
+expect("http://piling.example.org" org.example.piling.blowcount)
+expect("http://www.example.com./" com.example.blowcount)
