@@ -27,8 +27,7 @@ DESTDIR="$work/stage" cmake --install "$build" --prefix /opt/blowcount >"$work/i
   { cat "$work/install.log" >&2; exit 1; }
 mv "$work/stage" "$work/moved"
 root=$work/moved/opt/blowcount
-# lib/blowcount, or lib/<multiarch>/blowcount under /usr
-libdir=$(cd "$root" && find lib* -type d -name blowcount -print -quit 2>/dev/null || true)
+libdir=lib/blowcount
 
 for file in bin/blowcount bin/blowcount-cli "$libdir/blowcount-cli-pdf.so" \
   "share/applications/$id.desktop" "share/metainfo/$id.metainfo.xml" \
