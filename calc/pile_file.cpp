@@ -256,7 +256,7 @@ std::string thaiReason(const PileFileError& e)
 {
     const std::string tab = std::string("ในแท็บ ") + tabCaption(e.formula);
     switch (e.kind) {
-    case Kind::Unreadable: return "อ่านไฟล์ไม่ได้";
+    case Kind::Unreadable: return "อ่านไฟล์ไม่ได้" + (e.detail.empty() ? "" : " (" + e.detail + ")");
     case Kind::Missing: return "ไม่พบไฟล์";
     case Kind::TooLarge: return "ไฟล์ใหญ่เกิน 1 MiB";
     case Kind::NotUtf8: return "ไฟล์ไม่ใช่ข้อความ UTF-8";
