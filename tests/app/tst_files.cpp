@@ -148,6 +148,13 @@ private slots:
         QCOMPARE(m.filesaveas->shortcut(), QKeySequence("Ctrl+Shift+S"));
         QCOMPARE(window_->windowTitle(), kProduct);
         QVERIFY(!window_->isWindowModified());
+        // inside a field as well
+        auto* field = window_->page(Formula::Hiley)->field(3);
+        window_->tabs()->setCurrentIndex(1);
+        field->setFocus();
+        QTest::keyClick(field, Qt::Key_O, Qt::ControlModifier);
+        QTest::keyClick(field, Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(asked_, QStringList({"open", "save as"}));
     }
 
     // Save, then open in a new window: every text and box as it stood; in the
