@@ -150,6 +150,9 @@ PileFileResult readPileFile(std::string_view text, std::string_view currentSepar
         json = Json::parse(text);
     } catch (const Json::parse_error& e) {
         return failure(Kind::NotJson, {}, "stopped at byte " + std::to_string(e.byte));
+    } catch (const Json::exception&) {
+        // out_of_range: a number beyond what a double holds, such as 1e999
+        return failure(Kind::NotJson, {}, "a number out of range");
     }
     if (!json.is_object()) return failure(Kind::NotJson, {}, "not an object");
     const auto format = json.find("format");
