@@ -148,7 +148,8 @@ int main(int argc, char* argv[])
     // Pile files: saved, the menu with the recent file, a bad file, a failing
     // save and the question on leaving.
     QString nextPath = outDir + QStringLiteral("/pile-a.blowcount");
-    app::setPathAsker([&nextPath](QWidget*, app::FileDialog, const QString&) { return nextPath; });
+    const app::PathAsker fileDialog =
+        app::setPathAsker([&nextPath](QWidget*, app::FileDialog, const QString&) { return nextPath; });
     window.menuActions().filesaveas->trigger();
     auto* menu = window.findChild<QMenu*>(QStringLiteral("main"));
     menu->popup(window.mapToGlobal(QPoint(0, 0)));
@@ -163,6 +164,14 @@ int main(int argc, char* argv[])
     nextPath = outDir + QStringLiteral("/no-such-folder/pile-b.blowcount");
     answerBoxLater(QStringLiteral("save-failure"), QMessageBox::Ok);
     window.menuActions().filesaveas->trigger();
+    app::setPathAsker(fileDialog);
+    QTimer::singleShot(300, [] {
+        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            save(dialog, QStringLiteral("open-dialog"));
+            dialog->reject();
+        }
+    });
+    window.menuActions().fileopen->trigger();
     window.page(calc::Formula::Janbu)->field(0)->setText(QStringLiteral("35"));
     answerBoxLater(QStringLiteral("save-changes"), QMessageBox::Discard);
     window.close();
