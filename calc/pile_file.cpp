@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <memory>
 
 #include <nlohmann/json.hpp>
@@ -192,6 +193,11 @@ PileFileResult readPileFile(std::string_view text, std::string_view currentSepar
 
 PileFileResult loadPileFile(const std::string& path, std::string_view currentSeparator)
 {
+    // Only a regular file: opening a pipe would wait for a writer.
+    std::error_code ec;
+    const auto status = std::filesystem::status(path, ec);
+    if (status.type() == std::filesystem::file_type::not_found) return failure(Kind::Missing);
+    if (!ec && status.type() != std::filesystem::file_type::regular) return failure(Kind::NotRegular);
     errno = 0;
     const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"), &std::fclose);
     if (!file) {
@@ -261,6 +267,7 @@ std::string thaiReason(const PileFileError& e)
     switch (e.kind) {
     case Kind::Unreadable: return "อ่านไฟล์ไม่ได้" + (e.detail.empty() ? "" : " (" + e.detail + ")");
     case Kind::Missing: return "ไม่พบไฟล์";
+    case Kind::NotRegular: return "ไม่ใช่ไฟล์ แต่เป็นโฟลเดอร์หรืออุปกรณ์";
     case Kind::TooLarge: return "ไฟล์ใหญ่เกิน 1 MiB";
     case Kind::NotUtf8: return "ไฟล์ไม่ใช่ข้อความ UTF-8";
     case Kind::NotJson: return "ไม่ใช่ไฟล์ JSON";
@@ -283,6 +290,7 @@ std::string englishReason(const PileFileError& e)
     switch (e.kind) {
     case Kind::Unreadable: return "cannot read the file: " + e.detail;
     case Kind::Missing: return "no such file";
+    case Kind::NotRegular: return "not a regular file";
     case Kind::TooLarge: return "the file is larger than 1 MiB";
     case Kind::NotUtf8: return "the file is not UTF-8 text";
     case Kind::NotJson: return "not a JSON file" + (e.detail.empty() ? "" : " (" + e.detail + ")");

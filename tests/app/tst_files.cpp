@@ -257,7 +257,7 @@ private slots:
         QTest::newRow("over 1 MiB") << QByteArray(1024 * 1024 + 1, ' ') << "ไฟล์ใหญ่เกิน 1 MiB";
         QTest::newRow("not UTF-8") << QByteArray("{\"format\":\"\xBA\xD2\"}") << "ไฟล์ไม่ใช่ข้อความ UTF-8";
         QTest::newRow("missing") << QByteArray() << "ไม่พบไฟล์";
-        QTest::newRow("a folder") << QByteArray() << "อ่านไฟล์ไม่ได้ (Is a directory)";
+        QTest::newRow("a folder") << QByteArray() << "ไม่ใช่ไฟล์ แต่เป็นโฟลเดอร์หรืออุปกรณ์";
     }
     void bad_file_changes_nothing()
     {

@@ -10,6 +10,7 @@
 
 #include "calc/formula_names.h"
 #include "calc/pile_file.h"
+#include "worked_examples.h"
 
 namespace calc {
 namespace {
@@ -189,6 +190,21 @@ TEST(PileFile, LoadsFromDiskAndNamesWhatIsMissing)
     EXPECT_EQ(std::get<PileFileError>(gone).kind, Kind::Missing);
     const PileFileResult folder = loadPileFile(std::filesystem::temp_directory_path().string(), ",");
     ASSERT_TRUE(std::holds_alternative<PileFileError>(folder));
+    EXPECT_EQ(std::get<PileFileError>(folder).kind, Kind::NotRegular);
+}
+
+// What a file holds is what the tab calculates: the worked example, typed
+// with "," and calculated with ".".
+TEST(PileFile, OpensIntoTheCalculator)
+{
+    const PileDocument d = document(readPileFile(
+        R"({"format":"blowcount-pile","version":1,"decimal_separator":",","tabs":{"hiley":{"fields":)"
+        R"({"D":"30","L":"12","Qa":"40","W":"5","h":"100","L2":"5","r":"0,25","Z":"0,8","FS":"4"},)"
+        R"("material":"rc","section":"square"}}})",
+        "."));
+    const TabOutcome outcome = calculateTab(d.inputs(Formula::Hiley));
+    EXPECT_EQ(outcome.kind, OutcomeKind::Ok);
+    EXPECT_EQ(outcome.results, worked::kHileySquareRc);
 }
 
 TEST(PileFile, ATextWithAControlCharacterIsNamedBeforeSaving)
