@@ -164,6 +164,12 @@ int main(int argc, char* argv[])
     nextPath = outDir + QStringLiteral("/no-such-folder/pile-b.blowcount");
     answerBoxLater(QStringLiteral("save-failure"), QMessageBox::Ok);
     window.menuActions().filesaveas->trigger();
+    // Opened again: each tab as at a fresh start with the saved texts.
+    window.openFile(outDir + QStringLiteral("/pile-a.blowcount"));
+    window.tabs()->setCurrentIndex(1);
+    save(&window, QStringLiteral("hiley-opened"));
+    window.tabs()->setCurrentIndex(3);
+    save(&window, QStringLiteral("janbu-opened"));
     app::setPathAsker(fileDialog);
     QTimer::singleShot(300, [] {
         if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
