@@ -14,6 +14,8 @@ PACKAGES=(
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
   # the icon's SVG, drawn at build time, and the print queue's state (CUPS)
   qt6-svg-dev libcups2-dev
+  # JSON for pile files and the command line's output (header-only)
+  nlohmann-json3-dev
   # Thai fonts (Laksaman, Garuda, Loma, ... of the TLWG) and fontconfig
   fonts-thai-tlwg fontconfig
   # locale sources, for the tests that run in a comma-separator locale
