@@ -9,11 +9,10 @@ match($0, /^ *[0-9]+\/[0-9]+ +Test +#[0-9]+: /) {
     rest = substr($0, RLENGTH + 1)
     split(head, h, " ")
     count = h[1]
-    if (!match(rest, / \.* *[^ .].* +[0-9.]+ sec *$/)) { print; next }
+    if (!match(rest, /[ .]+(Passed|Failed|Not Run|\*\*\*)[^.]* +[0-9.]+ sec *$/)) { print; next }
     name = substr(rest, 1, RSTART - 1)
-    tail = substr(rest, RSTART)
-    sub(/^ \.* */, "", tail)
-    n = split(tail, t, " ")
+    sub(/ *\.* *$/, "", name)
+    n = split(substr(rest, RSTART), t, " ")
     seconds = t[n - 1]
     status = t[1]
     for (i = 2; i < n - 1; i++) status = status " " t[i]
