@@ -9,13 +9,14 @@ match($0, /^ *[0-9]+\/[0-9]+ +Test +#[0-9]+: /) {
     rest = substr($0, RLENGTH + 1)
     split(head, h, " ")
     count = h[1]
-    if (!match(rest, /[ .]+(Passed|Failed|Not Run|\*\*\*)[^.]* +[0-9.]+ sec *$/)) { print; next }
+    if (!match(rest, / +[0-9.]+ sec *$/)) { print; next }
+    seconds = substr(rest, RSTART)
+    gsub(/ |sec/, "", seconds)
+    rest = substr(rest, 1, RSTART - 1)
+    if (!match(rest, /(Passed|Failed|Not Run|\*\*\*[^.]*)$/)) { print; next }
+    status = substr(rest, RSTART)
     name = substr(rest, 1, RSTART - 1)
-    sub(/ *\.* *$/, "", name)
-    n = split(substr(rest, RSTART), t, " ")
-    seconds = t[n - 1]
-    status = t[1]
-    for (i = 2; i < n - 1; i++) status = status " " t[i]
+    sub(/[ .]*$/, "", name)
     line = sprintf("%8s  %-9s %7s s  ", count, status, seconds)
     room = width - length(line)
     if (length(name) > room) {
