@@ -198,7 +198,18 @@ std::optional<Capacity> capacityAt(const CapacityBasis& basis, double S)
 CapacityTexts capacityTexts(const Capacity& c, std::string_view sep)
 {
     return {numberText(c.S, sep), numberText(roundHalfEven(c.Qu, 2), sep),
-            numberText(roundHalfEven(c.safeLoad, 2), sep), numberText(c.required, sep), c.meets ? kMeets : kFails};
+            numberText(roundHalfEven(c.safeLoad, 2), sep), numberText(c.required, sep), c.meets ? kMeets : kFails,
+            numberText(roundHalfEven(c.S, 3), sep)};
+}
+
+std::vector<std::string> capacityLines(const CapacityTexts& t)
+{
+    auto line = [](const char* caption, const std::string& value, const char* unit) {
+        return std::string(caption) + " = " + value + "  " + unit;
+    };
+    return {line(kRecordSetCaption, t.shownS, kCmUnit), line(kUltimateCaption, t.Qu, kTonUnit),
+            line(kProvenSafeLoadCaption, t.safeLoad, kTonUnit), line(kRequiredLoadCaption, t.required, kTonUnit),
+            t.verdict};
 }
 
 CapacityCheck checkCapacity(TabInputs tab, const DrivingRecord& record)

@@ -24,6 +24,14 @@ inline constexpr const char* kRecordNotPositive = "ค่าการทรุ�
 inline constexpr const char* kMeets = "ผ่าน";
 inline constexpr const char* kFails = "ไม่ผ่าน";
 
+// The captions of a capacity's lines on the screen, the command line and the page.
+inline constexpr const char* kRecordSetCaption = "ค่าการทรุดตัวต่อครั้งจากผลการตอก (S)";
+inline constexpr const char* kUltimateCaption = "Qu";
+inline constexpr const char* kProvenSafeLoadCaption = "น้ำหนักปลอดภัยที่พิสูจน์ได้ (Qu/FS)";
+inline constexpr const char* kRequiredLoadCaption = "น้ำหนักปลอดภัยที่ต้องการ (Qa)";
+inline constexpr const char* kTonUnit = "ตัน";
+inline constexpr const char* kCmUnit = "ซม.";
+
 // How the record gives the set: the set of the last ten blows in cm
 // (S = set ÷ 10) or the blows per 30 cm (S = 30 ÷ blows).
 enum class RecordForm { TenBlowSet, BlowsPerFoot };
@@ -61,10 +69,14 @@ struct Capacity {
 };
 
 // The texts of a capacity: number texts of S, round(Qu, 2), round(Qu / FS, 2)
-// and Qa, and "ผ่าน" or "ไม่ผ่าน".
+// and Qa, and "ผ่าน" or "ไม่ผ่าน"; `shownS` is round(S, 3), as the tabs show S.
 struct CapacityTexts {
-    std::string S, Qu, safeLoad, required, verdict;
+    std::string S, Qu, safeLoad, required, verdict, shownS;
 };
+
+// "caption = value  unit" lines of a capacity: S, Qu, the proven safe load,
+// the required load, then the verdict.
+std::vector<std::string> capacityLines(const CapacityTexts& texts);
 CapacityTexts capacityTexts(const Capacity& capacity, std::string_view decimalSeparator);
 
 struct CapacityCheck {

@@ -1,6 +1,7 @@
 #include "cli/arguments.h"
 
 #include "calc/formula_names.h"
+#include "calc/numbers.h"
 
 namespace cli {
 
@@ -29,6 +30,7 @@ std::string usageText()
 {
     std::string text =
         "usage: blowcount-cli FORMULA [--json] [--pdf FILE] [FIELD=TEXT ...] [rc|prestressed] [square|round]\n"
+        "                     [--set10 CM | --blows30 N]\n"
         "FORMULA and its FIELDs:\n";
     for (const FormulaInfo& f : formulas()) {
         std::string name = f.name;
@@ -41,7 +43,10 @@ std::string usageText()
         "A field not given keeps the text the window starts with, or stays empty.\n"
         "--json writes one JSON object; its \"page\" holds the report's lines, or null.\n"
         "--pdf FILE writes the report the print button would print, as a one-page A4 PDF;\n"
-        "  a calculation that shows no print button writes none and exits 1.\n";
+        "  a calculation that shows no print button writes none and exits 1.\n"
+        "--set10 CM (the set of the last ten blows) or --blows30 N (the blows per 30 cm):\n"
+        "  the driving record; after the calculation, the load it proves by the formula,\n"
+        "  at the drop height h. With --json, \"capacity\" holds S, Qu, safe_load, required, meets.\n";
     return text;
 }
 
@@ -62,6 +67,14 @@ ParsedArguments parseArguments(const std::vector<std::string>& args)
             if (request.pdfPath) return error(quoted(arg) + " given twice");
             if (i + 1 == args.size() || args[i + 1].empty()) return error(quoted(arg) + " needs a FILE");
             request.pdfPath = args[++i];
+        } else if (arg == "--set10" || arg == "--blows30") {
+            if (request.record)
+                return error(request.record->option == arg ? quoted(arg) + " given twice"
+                                                           : quoted(arg) + " cannot be given with "
+                                                                 + quoted(request.record->option));
+            if (i + 1 == args.size()) return error(quoted(arg) + " needs a number");
+            const auto form = arg == "--set10" ? calc::RecordForm::TenBlowSet : calc::RecordForm::BlowsPerFoot;
+            request.record = RecordOption{arg, form, args[++i]};
         } else if (arg.starts_with("-")) {
             return error("unknown option " + quoted(arg));
         } else if (!info) {
@@ -92,6 +105,12 @@ ParsedArguments parseArguments(const std::vector<std::string>& args)
         }
     }
     return request;
+}
+
+std::optional<UsageError> checkRecordNumber(const Request& request, std::string_view decimalSeparator)
+{
+    if (!request.record || calc::textToNumber(request.record->value, decimalSeparator)) return std::nullopt;
+    return error(quoted(request.record->option) + " needs a number, not " + quoted(request.record->value));
 }
 
 }  // namespace cli

@@ -1,6 +1,6 @@
 #pragma once
 // The command line: blowcount-cli FORMULA [--json] [--pdf FILE]
-// [FIELD=TEXT ...] [rc|prestressed] [square|round]. The options may stand
+// [FIELD=TEXT ...] [rc|prestressed] [square|round] [--set10 CM | --blows30 N]. The options may stand
 // anywhere, the fields and pile words anywhere after the formula.
 #include <map>
 #include <optional>
@@ -8,9 +8,17 @@
 #include <variant>
 #include <vector>
 
+#include "calc/capacity.h"
 #include "calc/tab_texts.h"
 
 namespace cli {
+
+// --set10 CM or --blows30 N: the driving record whose capacity is checked.
+struct RecordOption {
+    std::string option;  // "--set10" or "--blows30"
+    calc::RecordForm form = calc::RecordForm::TenBlowSet;
+    std::string value;   // as typed
+};
 
 struct Request {
     calc::Formula formula = calc::Formula::EngineeringNews;
@@ -19,6 +27,7 @@ struct Request {
     std::map<int, std::string> fields;  // field index → text as typed
     std::optional<bool> prestressed;    // rc: false, prestressed: true
     std::optional<bool> roundSection;   // square: false, round: true
+    std::optional<RecordOption> record;
 };
 
 struct HelpRequest {};
@@ -30,6 +39,10 @@ struct UsageError {
 using ParsedArguments = std::variant<Request, HelpRequest, UsageError>;
 
 ParsedArguments parseArguments(const std::vector<std::string>& args);  // without the program name
+
+// The usage error of a record value that is not a number under the fields'
+// rule with the locale's separator (a value of 0 is the capacity's refusal).
+std::optional<UsageError> checkRecordNumber(const Request& request, std::string_view decimalSeparator);
 
 // The short usage text, ending in a newline.
 std::string usageText();

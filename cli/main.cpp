@@ -64,6 +64,10 @@ int main(int argc, char** argv)
     }
 
     const cli::Request& request = std::get<cli::Request>(parsed);
+    if (const std::optional<cli::UsageError> bad = cli::checkRecordNumber(request, separator)) {
+        write(stderr, "blowcount-cli: " + bad->message + "\n" + cli::usageText());
+        return 2;
+    }
     const cli::Calculation calculation = cli::calculate(request, separator);
     write(stdout, request.json ? cli::jsonObject(calculation).text() + "\n" : cli::plainText(calculation));
     if (std::fflush(stdout) != 0) return 2;

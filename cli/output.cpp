@@ -11,6 +11,9 @@ std::string plainText(const Calculation& c)
     if (c.results)
         for (const std::string& line : *c.results) out += line + "\n";
     if (c.message) out += *c.message + "\n";
+    if (c.capacity)
+        for (const std::string& line : calc::capacityLines(*c.capacity)) out += line + "\n";
+    if (c.capacityMessage) out += *c.capacityMessage + "\n";
     return out;
 }
 
@@ -25,12 +28,24 @@ JsonObject jsonObject(const Calculation& c)
         .addBool("printable", c.printable);
     const std::optional<report::Page> page = reportPage(c);
     json.addRaw("page", page ? report::pageJson(*page) : "null");
+    if (c.recordGiven) {
+        std::string capacity = "null";
+        if (c.capacity)
+            capacity = JsonObject{}
+                           .addString("S", c.capacity->S)
+                           .addString("Qu", c.capacity->Qu)
+                           .addString("safe_load", c.capacity->safeLoad)
+                           .addString("required", c.capacity->required)
+                           .addBool("meets", c.capacity->verdict == calc::kMeets)
+                           .text();
+        json.addRaw("capacity", capacity).addString("capacity_message", c.capacityMessage);
+    }
     return json;
 }
 
 int exitStatus(const Calculation& c)
 {
-    return c.message ? 1 : 0;
+    return c.message || c.capacityMessage ? 1 : 0;
 }
 
 }  // namespace cli

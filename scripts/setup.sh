@@ -14,6 +14,8 @@ PACKAGES=(
   locales
   # test and benchmark libraries
   libgtest-dev libgmock-dev libbenchmark-dev
+  # JSON reading and writing (header-only)
+  nlohmann-json3-dev
   # tools the tests use: a virtual display, PDF inspection, a print service,
   # clang with its fuzzer and sanitizer runtimes
   xvfb xauth poppler-utils cups cups-client cups-bsd
