@@ -1,10 +1,11 @@
 // blowcount-cli-pdf.so: the report painter behind blowcount-cli --pdf. It
-// starts a QGuiApplication for the length of one call, on the offscreen
-// platform where there is no display.
+// starts a QApplication (charts are drawn by Qt Charts, which needs Qt
+// Widgets) for the length of one call, on the offscreen platform where there
+// is no display.
 #include <cstdio>
 
 #include <QFile>
-#include <QGuiApplication>
+#include <QApplication>
 
 #include "cli/pdf_module.h"
 #include "report/page_painter.h"
@@ -35,7 +36,7 @@ extern "C" __attribute__((visibility("default"))) bool blowcount_write_report_pd
     char* argv[] = {name, nullptr};
     bool written = false;
     {
-        const QGuiApplication app(argc, argv);
+        const QApplication app(argc, argv);
         if (!report::reportFont()) *problem = "no installed font has Thai letters";
         else written = report::writePdf(*page, QFile::decodeName(path));
     }

@@ -8,6 +8,8 @@ PACKAGES=(
   build-essential cmake ninja-build pkg-config
   # Qt 6 Widgets, Print Support and Test (qt6-base-dev), the platform plugins
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
+  # Qt Charts, and the OpenGL module files its CMake package asks for
+  qt6-charts-dev libqt6opengl6-dev
   # Thai fonts (Laksaman, Garuda, Loma, ... of the TLWG) and fontconfig
   fonts-thai-tlwg fontconfig
   # locale sources, for the tests that run in a comma-separator locale
