@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "app/about_window.h"
+#include "app/capacity_window.h"
 #include "app/common_dialog.h"
 #include "app/danish_tab.h"
 #include "app/engineering_news_tab.h"
@@ -56,6 +57,7 @@ void MainWindow::connectMenu()
 {
     connect(menu_.setprint, &QAction::triggered, this, [this] { commonDialog_->showPrinterSetUp(this); });
     connect(menu_.exitme, &QAction::triggered, this, &MainWindow::leaveProgram);
+    connect(menu_.capacitycheck, &QAction::triggered, this, &MainWindow::showCapacityCheck);
     const std::pair<QAction*, WebPage> links[] = {
         {menu_.quelmara, WebPage::Home},          {menu_.club, WebPage::ProductFamily},
         {menu_.crose, WebPage::ProductFamily},    {menu_.shop, WebPage::Shopping},
@@ -64,6 +66,15 @@ void MainWindow::connectMenu()
     for (const auto& [action, webPage] : links)
         connect(action, &QAction::triggered, this, [this, webPage] { openWebPage(this, webPage); });
     connect(menu_.product, &QAction::triggered, this, [] { showAboutWindow(); });
+}
+
+void MainWindow::showCapacityCheck()
+{
+    if (!capacityWindow_)
+        capacityWindow_ = new CapacityWindow(std::vector<FormulaTab*>(pages_.begin(), pages_.end()), *commonDialog_, this);
+    capacityWindow_->show();
+    capacityWindow_->raise();
+    capacityWindow_->activateWindow();
 }
 
 FormulaTab* MainWindow::page(calc::Formula formula) const { return pages_.at(static_cast<std::size_t>(formula)); }

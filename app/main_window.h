@@ -11,6 +11,7 @@
 // close() → the program ends with its last window. The web items and the
 // tabs' logos open the maker's pages; เกี่ยวกับผลิตภัณฑ์ shows the About window.
 #include <QMainWindow>
+#include <QPointer>
 #include <array>
 
 #include "app/menu_bar.h"
@@ -24,6 +25,7 @@ class QTabWidget;
 
 namespace app {
 
+class CapacityWindow;
 class CommonDialog;
 class FormulaTab;
 
@@ -49,6 +51,8 @@ public slots:
     void leaveProgram();
     // The tab's report, as the tab stands now, through the printer dialog.
     void printReport(calc::Formula formula);
+    // The capacity check window, one at a time: opened, or raised when open.
+    void showCapacityCheck();
 
 signals:
     void printRequested(calc::Formula formula);
@@ -67,6 +71,7 @@ private:
     CommonDialog* commonDialog_ = nullptr;
     QTabWidget* tabs_ = nullptr;
     std::array<FormulaTab*, 4> pages_{};
+    QPointer<CapacityWindow> capacityWindow_;
 };
 
 }  // namespace app

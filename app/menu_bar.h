@@ -1,5 +1,6 @@
 #pragma once
-// The main window's menu: หลัก (printer set-up, leave the program), On The
+// The main window's menu: หลัก (printer set-up, leave the program),
+// เครื่องมือ (the capacity check of a driving record), On The
 // Web (the maker's pages) and เกี่ยวกับ... (About). Every item carries its
 // objectName; the main window connects the ones it serves.
 class QAction;
@@ -10,6 +11,7 @@ namespace app {
 struct MenuActions {
     QAction* setprint = nullptr;
     QAction* exitme = nullptr;
+    QAction* capacitycheck = nullptr;
     QAction* quelmara = nullptr;
     QAction* club = nullptr;
     QAction* crose = nullptr;

@@ -20,4 +20,11 @@ void printReport(QWidget* owner, CommonDialog& dialog, const report::TabSnapshot
         showCheckMessage(owner, QString::fromUtf8(kPrintFailure));
 }
 
+void printReportPage(QWidget* owner, CommonDialog& dialog, const report::Page& page, const QString& title)
+{
+    if (!dialog.showPrinter(owner)) return;
+    dialog.printer().setDocName(QStringLiteral("Blow Count - ") + title);
+    if (!report::printPage(page, dialog.printer())) showCheckMessage(owner, QString::fromUtf8(kPrintFailure));
+}
+
 }  // namespace app

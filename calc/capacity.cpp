@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <limits>
+#include <utility>
 
 #include "calc/danish.h"
 #include "calc/engineering_news.h"
@@ -212,13 +213,19 @@ std::vector<std::string> capacityLines(const CapacityTexts& t)
             t.verdict};
 }
 
-CapacityCheck checkCapacity(TabInputs tab, const DrivingRecord& record)
+TabInputs withRecordHeight(TabInputs tab, const DrivingRecord& record)
 {
     if (record.height) {
-        const int drop = *fieldIndex(formulaInfo(tab.formula), "h");
-        if (tab.texts.size() <= static_cast<std::size_t>(drop)) tab.texts.resize(static_cast<std::size_t>(drop) + 1);
-        tab.texts[static_cast<std::size_t>(drop)] = *record.height;
+        const auto drop = static_cast<std::size_t>(*fieldIndex(formulaInfo(tab.formula), "h"));
+        if (tab.texts.size() <= drop) tab.texts.resize(drop + 1);
+        tab.texts[drop] = *record.height;
     }
+    return tab;
+}
+
+CapacityCheck checkCapacity(TabInputs tab, const DrivingRecord& record)
+{
+    tab = withRecordHeight(std::move(tab), record);
     CapacityCheck check = tabCheck(tab);
     if (check.tabRefused) return check;
 

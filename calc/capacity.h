@@ -87,6 +87,10 @@ struct CapacityCheck {
     bool tabRefused = false;             // the message is the tab's own check message
 };
 
+// The tab's inputs with the record's drop height, when it gives one, in the
+// h field.
+TabInputs withRecordHeight(TabInputs tab, const DrivingRecord& record);
+
 // The tab's checks (with the record's drop height in place of the h field),
 // then the record, then the capacity. The capacity does not depend on the
 // sign of the tab's own criterion, nor on whether that criterion fits a float.

@@ -58,7 +58,7 @@ QXYSeries* makeRun(const Series& series, const std::vector<ChartPoint>& run)
         QPen pen(colour, 2);
         pen.setStyle(series.style == SeriesStyle::DashedLine ? Qt::DashLine : Qt::SolidLine);
         line->setPen(pen);
-        line->setPointsVisible(true);
+        line->setPointsVisible(series.pointsVisible);
         line->setMarkerSize(5);
         xy = line;
     }
@@ -107,6 +107,7 @@ QChart* makeChart(const Chart& chart)
     QValueAxis* x = makeAxis(chart.x, axisRange(chart, true));
     QValueAxis* y = makeAxis(chart.y, axisRange(chart, false));
     y->applyNiceNumbers();
+    if (chart.x.niceNumbers) x->applyNiceNumbers();
     qchart->addAxis(x, Qt::AlignBottom);
     qchart->addAxis(y, Qt::AlignLeft);
 
