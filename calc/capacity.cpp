@@ -200,7 +200,7 @@ CapacityTexts capacityTexts(const Capacity& c, std::string_view sep)
 {
     return {numberText(c.S, sep), numberText(roundHalfEven(c.Qu, 2), sep),
             numberText(roundHalfEven(c.safeLoad, 2), sep), numberText(c.required, sep), c.meets ? kMeets : kFails,
-            numberText(roundHalfEven(c.S, 3), sep)};
+            numberText(roundHalfEven(c.S, 3), sep), c.meets};
 }
 
 std::vector<std::string> capacityLines(const CapacityTexts& t)

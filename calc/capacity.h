@@ -72,6 +72,7 @@ struct Capacity {
 // and Qa, and "ผ่าน" or "ไม่ผ่าน"; `shownS` is round(S, 3), as the tabs show S.
 struct CapacityTexts {
     std::string S, Qu, safeLoad, required, verdict, shownS;
+    bool meets = false;
 };
 
 // "caption = value  unit" lines of a capacity: S, Qu, the proven safe load,

@@ -1,7 +1,10 @@
 #pragma once
-// The command line: blowcount-cli FORMULA [--json] [--pdf FILE]
-// [FIELD=TEXT ...] [rc|prestressed] [square|round] [--set10 CM | --blows30 N]. The options may stand
-// anywhere, the fields and pile words anywhere after the formula.
+// The command line: blowcount-cli FORMULA [--file PILE.blowcount] [--json]
+// [--pdf FILE] [FIELD=TEXT ...] [rc|prestressed] [square|round]
+// [--set10 CM | --blows30 N]. The options
+// may stand anywhere, the fields and pile words anywhere after the formula.
+// A new option is a line in the flag or value table of arguments.cpp and a
+// member here.
 #include <map>
 #include <optional>
 #include <string>
@@ -23,11 +26,14 @@ struct RecordOption {
 struct Request {
     calc::Formula formula = calc::Formula::EngineeringNews;
     bool json = false;
-    std::optional<std::string> pdfPath;  // --pdf FILE: where the report goes
+    std::optional<std::string> pdfPath;   // --pdf FILE: where the report goes
+    std::optional<std::string> filePath;  // --file PILE: the pile file beneath the fields and boxes
     std::map<int, std::string> fields;  // field index → text as typed
     std::optional<bool> prestressed;    // rc: false, prestressed: true
     std::optional<bool> roundSection;   // square: false, round: true
-    std::optional<RecordOption> record;
+    std::optional<std::string> set10;    // --set10 CM, as typed
+    std::optional<std::string> blows30;  // --blows30 N, as typed
+    std::optional<RecordOption> record;  // the one of them given
 };
 
 struct HelpRequest {};

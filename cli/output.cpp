@@ -1,5 +1,7 @@
 #include "cli/output.h"
 
+#include <utility>
+
 #include "cli/report_page.h"
 #include "report/page_json.h"
 
@@ -27,18 +29,18 @@ JsonObject jsonObject(const Calculation& c)
         .addNumber("S", c.S)
         .addBool("printable", c.printable);
     const std::optional<report::Page> page = reportPage(c);
-    json.addRaw("page", page ? report::pageJson(*page) : "null");
+    json.add("page", page ? report::pageJsonValue(*page) : nlohmann::ordered_json());
     if (c.recordGiven) {
-        std::string capacity = "null";
+        nlohmann::ordered_json capacity;  // null when not computed
         if (c.capacity)
             capacity = JsonObject{}
                            .addString("S", c.capacity->S)
                            .addString("Qu", c.capacity->Qu)
                            .addString("safe_load", c.capacity->safeLoad)
                            .addString("required", c.capacity->required)
-                           .addBool("meets", c.capacity->verdict == calc::kMeets)
-                           .text();
-        json.addRaw("capacity", capacity).addString("capacity_message", c.capacityMessage);
+                           .addBool("meets", c.capacity->meets)
+                           .value();
+        json.add("capacity", std::move(capacity)).addString("capacity_message", c.capacityMessage);
     }
     return json;
 }

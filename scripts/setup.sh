@@ -10,14 +10,14 @@ PACKAGES=(
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
   # Qt Charts, and the OpenGL module files its CMake package asks for
   qt6-charts-dev libqt6opengl6-dev
+  # JSON for pile files and the command line's output (header-only)
+  nlohmann-json3-dev
   # Thai fonts (Laksaman, Garuda, Loma, ... of the TLWG) and fontconfig
   fonts-thai-tlwg fontconfig
   # locale sources, for the tests that run in a comma-separator locale
   locales
   # test and benchmark libraries
   libgtest-dev libgmock-dev libbenchmark-dev
-  # JSON reading and writing (header-only)
-  nlohmann-json3-dev
   # tools the tests use: a virtual display, PDF inspection, a print service,
   # clang with its fuzzer and sanitizer runtimes
   xvfb xauth poppler-utils cups cups-client cups-bsd

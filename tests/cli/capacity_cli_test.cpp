@@ -2,14 +2,21 @@
 // its JSON shape, its messages and exit statuses.
 #include <gtest/gtest.h>
 
-#include <nlohmann/json.hpp>
+#include <filesystem>
+#include <fstream>
 
+#include <nlohmann/json.hpp>
+#include <unistd.h>
+
+#include "calc/formula_names.h"
+#include "calc/pile_file.h"
 #include "run_process.h"
 
 namespace {
 
 using testing_support::ProcessResult;
 using testing_support::runProcess;
+using calc::Formula;
 
 // The C.UTF-8 locale pins the decimal separator to ".".
 ProcessResult cli(const std::vector<std::string>& args)
@@ -130,6 +137,31 @@ TEST(CliCapacity, RefusalsAndExitStatuses)
     EXPECT_EQ(highJson["outcome"], "drop_too_high");
     EXPECT_TRUE(highJson["capacity"].is_null());
     EXPECT_TRUE(highJson["capacity_message"].is_null());
+}
+
+// A pile file's tab with a record: the same as its texts on the command
+// line, the record's drop height given as h= over the file's.
+TEST(CliCapacity, RecordOnAPileFile)
+{
+    calc::PileDocument d;
+    const calc::FormulaInfo& janbu = calc::formulaInfo(Formula::Janbu);
+    d.tab(Formula::Janbu).texts = {"30", "20", "30", "5", "80", "4", "200"};  // D L Qa W h FS E by index
+    d.tab(Formula::Janbu).boxes = {true, false, true, false};
+    const auto path = std::filesystem::temp_directory_path() / ("capacity_" + std::to_string(getpid()) + ".blowcount");
+    {
+        std::ofstream out(path, std::ios::binary);
+        out << calc::writePileFile(d);
+    }
+    const auto fromFile = cli({janbu.name, "--file", path.string(), "h=60", "--blows30", "40", "--json"});
+    std::filesystem::remove(path);
+    const auto given = cli({janbu.name, "D=30", "L=20", "Qa=30", "W=5", "h=60", "FS=4", "E=200", "rc", "square",
+                            "--blows30", "40", "--json"});
+    EXPECT_EQ(fromFile.exitCode, given.exitCode);
+    EXPECT_EQ(fromFile.out, given.out);
+    const auto j = nlohmann::json::parse(fromFile.out);
+    ASSERT_TRUE(j["capacity"].is_object()) << fromFile.out;
+    EXPECT_EQ(j["capacity"]["S"], "0.75");
+    EXPECT_EQ(j["capacity"]["required"], "30");
 }
 
 }  // namespace
