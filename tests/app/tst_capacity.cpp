@@ -4,6 +4,11 @@
 // With BLOWCOUNT_CAPACITY_PICTURES=DIR it also leaves the window's picture and
 // the page as a PDF in DIR, for a person to look at.
 #include <QAction>
+#include <QFileDialog>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QPushButton>
+#include <QTemporaryDir>
 #include <QChart>
 #include <QChartView>
 #include <QLabel>
@@ -14,6 +19,7 @@
 #include <QValueAxis>
 
 #include "app/capacity_window.h"
+#include "app/common_dialog.h"
 #include "app/formula_tab.h"
 #include "app/menu_bar.h"
 #include "calc/capacity.h"
@@ -149,6 +155,49 @@ private slots:
             find<QSpinBox>(w, "blowsto")->setValue(200);
             w->grab().save(dir + "/capacity_window.png");
             QVERIFY(report::writePdf(report::capacityPage(w->study()), dir + "/capacity_page.pdf"));
+        }
+    }
+
+    // Print goes through the printer dialog of the tabs' reports; บันทึกเป็น PDF...
+    // asks for a file name. Both give the one-page report of what is shown.
+    void printAndSaveThePage()
+    {
+        app::CapacityWindow* w = open();
+        typeInto(find<QLineEdit>(w, "recordvalue"), "1.8");
+        typeInto(find<QLineEdit>(w, "recordheight"), "80");
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+
+        DialogAnswerer dialogs;
+        const QString printed = dir.filePath("printed.pdf");
+        window_->commonDialog().printer().setOutputFileName(printed);
+        dialogs.answerNext([](QDialog& dialog) { dialog.accept(); });
+        QTest::mouseClick(find<QPushButton>(w, "capacityprint"), Qt::LeftButton);
+
+        const QString saved = dir.filePath("saved.pdf");
+        dialogs.answerNext([saved](QDialog& dialog) {
+            auto* files = qobject_cast<QFileDialog*>(&dialog);
+            QVERIFY(files);
+            files->selectFile(saved);
+            dialog.accept();
+        });
+        QTest::mouseClick(find<QPushButton>(w, "capacitypdf"), Qt::LeftButton);
+        QCOMPARE(dialogs.titles().size(), 2);
+        QVERIFY(!dialogs.sawUnexpected());
+        QVERIFY(boxes_->seen().empty());
+
+        for (const QString& path : {printed, saved}) {
+            QProcess text;
+            text.start("pdftotext", {"-layout", path, "-"});
+            QVERIFY(text.waitForFinished(10000));
+            const QString out = QString::fromUtf8(text.readAllStandardOutput());
+            QVERIFY2(out.contains("Qu = 97.32"), qPrintable(path + ": " + out));
+            QVERIFY(out.contains("Qu/FS = 24.33"));
+            QVERIFY(out.contains("(Bearing Graph)"));  // the chart is on the page
+            QProcess info;
+            info.start("pdfinfo", {path});
+            QVERIFY(info.waitForFinished(10000));
+            QVERIFY(QString::fromUtf8(info.readAllStandardOutput()).contains(QRegularExpression("Pages:\\s+1\\n")));
         }
     }
 
