@@ -25,6 +25,8 @@ constexpr QRgb kPalette[] = {0x1f5fbf, 0xc0392b, 0x218c3a, 0xe67e22, 0x7d3c98, 0
 constexpr int kTitlePixels = 15;
 constexpr int kAxisTitlePixels = 13;
 constexpr int kLabelPixels = 12;
+constexpr std::size_t kMostMarkedPoints = 30;
+constexpr std::size_t kMostEntriesBelow = 4;
 
 QColor paletteColour(int index)
 {
@@ -58,7 +60,8 @@ QXYSeries* makeRun(const Series& series, const std::vector<ChartPoint>& run)
         QPen pen(colour, 2);
         pen.setStyle(series.style == SeriesStyle::DashedLine ? Qt::DashLine : Qt::SolidLine);
         line->setPen(pen);
-        line->setPointsVisible(true);
+        // Points stand out on a short run; on a long one they would hide the line.
+        line->setPointsVisible(run.size() <= kMostMarkedPoints);
         line->setMarkerSize(5);
         xy = line;
     }
@@ -100,12 +103,14 @@ QChart* makeChart(const Chart& chart)
     qchart->setTitleBrush(QBrush(Qt::black));
 
     QLegend* legend = qchart->legend();
-    legend->setAlignment(Qt::AlignBottom);
+    // A few entries fit in a row below the plot; more stand in a column beside it.
+    legend->setAlignment(chart.series.size() > kMostEntriesBelow ? Qt::AlignRight : Qt::AlignBottom);
     legend->setFont(chartFont(kLabelPixels));
     legend->setLabelColor(Qt::black);
 
     QValueAxis* x = makeAxis(chart.x, axisRange(chart, true));
     QValueAxis* y = makeAxis(chart.y, axisRange(chart, false));
+    x->applyNiceNumbers();
     y->applyNiceNumbers();
     qchart->addAxis(x, Qt::AlignBottom);
     qchart->addAxis(y, Qt::AlignLeft);
