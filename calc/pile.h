@@ -12,6 +12,7 @@ struct PileBoxes {
     bool round = false;        // "หน้าตัดกลม"
 
     bool complete() const { return (reinforced || prestressed) && (square || round); }
+    bool operator==(const PileBoxes&) const = default;
 };
 
 // Area in cm² of a pile of size D cm: round(D², 2) for a square section,

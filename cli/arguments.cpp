@@ -1,5 +1,8 @@
 #include "cli/arguments.h"
 
+#include <algorithm>
+#include <iterator>
+
 #include "calc/formula_names.h"
 
 namespace cli {
@@ -23,12 +26,33 @@ std::optional<UsageError> choose(std::optional<bool>& pair, bool second, const s
     return std::nullopt;
 }
 
+// Options without a value: they set a flag of the request.
+struct FlagOption {
+    const char* name;
+    bool Request::*target;
+};
+const FlagOption kFlagOptions[] = {
+    {"--json", &Request::json},
+};
+
+// Options followed by a value: they may be given once.
+struct ValueOption {
+    const char* name;
+    const char* value;  // what the usage calls it
+    std::optional<std::string> Request::*target;
+};
+const ValueOption kValueOptions[] = {
+    {"--file", "PILE", &Request::filePath},
+    {"--pdf", "FILE", &Request::pdfPath},
+};
+
 }  // namespace
 
 std::string usageText()
 {
     std::string text =
-        "usage: blowcount-cli FORMULA [--json] [--pdf FILE] [FIELD=TEXT ...] [rc|prestressed] [square|round]\n"
+        "usage: blowcount-cli FORMULA [--file PILE.blowcount] [--json] [--pdf FILE] [FIELD=TEXT ...]\n"
+        "                     [rc|prestressed] [square|round]\n"
         "FORMULA and its FIELDs:\n";
     for (const FormulaInfo& f : formulas()) {
         std::string name = f.name;
@@ -39,6 +63,8 @@ std::string usageText()
     text +=
         "rc|prestressed and square|round choose the pile (not for engineering-news).\n"
         "A field not given keeps the text the window starts with, or stays empty.\n"
+        "--file PILE takes the formula's tab from a pile file the window saved (.blowcount):\n"
+        "  its texts and boxes, where the fields and pile words given here do not override them.\n"
         "--json writes one JSON object; its \"page\" holds the report's lines, or null.\n"
         "--pdf FILE writes the report the print button would print, as a one-page A4 PDF;\n"
         "  a calculation that shows no print button writes none and exits 1.\n";
@@ -56,12 +82,16 @@ ParsedArguments parseArguments(const std::vector<std::string>& args)
     std::vector<std::string> rest;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
-        if (arg == "--json") {
-            request.json = true;
-        } else if (arg == "--pdf") {
-            if (request.pdfPath) return error(quoted(arg) + " given twice");
-            if (i + 1 == args.size() || args[i + 1].empty()) return error(quoted(arg) + " needs a FILE");
-            request.pdfPath = args[++i];
+        const auto flag = std::ranges::find(kFlagOptions, arg, &FlagOption::name);
+        const auto value = std::ranges::find(kValueOptions, arg, &ValueOption::name);
+        if (flag != std::end(kFlagOptions)) {
+            request.*flag->target = true;
+        } else if (value != std::end(kValueOptions)) {
+            std::optional<std::string>& target = request.*value->target;
+            if (target) return error(quoted(arg) + " given twice");
+            if (i + 1 == args.size() || args[i + 1].empty())
+                return error(quoted(arg) + " needs a " + value->value);
+            target = args[++i];
         } else if (arg.starts_with("-")) {
             return error("unknown option " + quoted(arg));
         } else if (!info) {

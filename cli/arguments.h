@@ -1,7 +1,9 @@
 #pragma once
-// The command line: blowcount-cli FORMULA [--json] [--pdf FILE]
-// [FIELD=TEXT ...] [rc|prestressed] [square|round]. The options may stand
-// anywhere, the fields and pile words anywhere after the formula.
+// The command line: blowcount-cli FORMULA [--file PILE.blowcount] [--json]
+// [--pdf FILE] [FIELD=TEXT ...] [rc|prestressed] [square|round]. The options
+// may stand anywhere, the fields and pile words anywhere after the formula.
+// A new option is a line in the flag or value table of arguments.cpp and a
+// member here.
 #include <map>
 #include <optional>
 #include <string>
@@ -15,7 +17,8 @@ namespace cli {
 struct Request {
     calc::Formula formula = calc::Formula::EngineeringNews;
     bool json = false;
-    std::optional<std::string> pdfPath;  // --pdf FILE: where the report goes
+    std::optional<std::string> pdfPath;   // --pdf FILE: where the report goes
+    std::optional<std::string> filePath;  // --file PILE: the pile file beneath the fields and boxes
     std::map<int, std::string> fields;  // field index → text as typed
     std::optional<bool> prestressed;    // rc: false, prestressed: true
     std::optional<bool> roundSection;   // square: false, round: true

@@ -1,8 +1,9 @@
 // blowcount-cli: the blow-count criterion of a precast concrete pile by one of
 // the four formulas, from the command line, through the same calculators as
 // the window. With --pdf FILE it also writes the tab's report as a PDF.
-// Exit status: 0 without a message, 1 with one or when the report could not
-// be written, 2 on a usage error.
+// With --file PILE the tab comes from a pile file the window saved.
+// Exit status: 0 without a message, 1 with one, when the pile file cannot be
+// read or the report could not be written, 2 on a usage error.
 #include <clocale>
 #include <cstdio>
 #include <string>
@@ -12,6 +13,7 @@
 #include "cli/calculation.h"
 #include "cli/output.h"
 #include "cli/pdf_report.h"
+#include "cli/pile_input.h"
 #include "cli/report_page.h"
 
 namespace {
@@ -63,7 +65,11 @@ int main(int argc, char** argv)
         return 2;
     }
 
-    const cli::Request& request = std::get<cli::Request>(parsed);
+    cli::Request request = std::get<cli::Request>(parsed);
+    if (const std::optional<std::string> problem = cli::fillFromPileFile(request, separator)) {
+        write(stderr, "blowcount-cli: cannot open '" + *request.filePath + "': " + *problem + "\n");
+        return 1;
+    }
     const cli::Calculation calculation = cli::calculate(request, separator);
     write(stdout, request.json ? cli::jsonObject(calculation).text() + "\n" : cli::plainText(calculation));
     if (std::fflush(stdout) != 0) return 2;

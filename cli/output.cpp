@@ -24,7 +24,7 @@ JsonObject jsonObject(const Calculation& c)
         .addNumber("S", c.S)
         .addBool("printable", c.printable);
     const std::optional<report::Page> page = reportPage(c);
-    json.addRaw("page", page ? report::pageJson(*page) : "null");
+    json.add("page", page ? report::pageJsonValue(*page) : nlohmann::ordered_json());
     return json;
 }
 

@@ -42,60 +42,49 @@ std::size_t utf8SequenceLength(std::string_view s)
 
 }  // namespace
 
-std::string jsonString(std::string_view utf8)
+std::string validUtf8(std::string_view bytes)
 {
-    static const char hex[] = "0123456789abcdef";
-    std::string out = "\"";
-    while (!utf8.empty()) {
-        const std::size_t length = utf8SequenceLength(utf8);
+    std::string out;
+    out.reserve(bytes.size());
+    while (!bytes.empty()) {
+        const std::size_t length = utf8SequenceLength(bytes);
         if (length == 0) {
-            out += "\\ufffd";
-            utf8.remove_prefix(1);
-            continue;
-        }
-        if (length > 1) {
-            out.append(utf8.substr(0, length));
-            utf8.remove_prefix(length);
-            continue;
-        }
-        const char c = utf8.front();
-        utf8.remove_prefix(1);
-        switch (c) {
-        case '"': out += "\\\""; break;
-        case '\\': out += "\\\\"; break;
-        case '\b': out += "\\b"; break;
-        case '\f': out += "\\f"; break;
-        case '\n': out += "\\n"; break;
-        case '\r': out += "\\r"; break;
-        case '\t': out += "\\t"; break;
-        default:
-            if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) {
-                out += "\\u00";
-                out += hex[(c >> 4) & 0xF];
-                out += hex[c & 0xF];
-            } else {
-                out += c;
-            }
+            out += "\xEF\xBF\xBD";  // U+FFFD
+            bytes.remove_prefix(1);
+        } else {
+            out.append(bytes.substr(0, length));
+            bytes.remove_prefix(length);
         }
     }
-    out += '"';
     return out;
+}
+
+std::string dumpJson(const nlohmann::ordered_json& json)
+{
+    // The texts are valid UTF-8 already; the handler only guards the dump.
+    return json.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
+}
+
+std::string jsonString(std::string_view utf8)
+{
+    return dumpJson(validUtf8(utf8));
+}
+
+nlohmann::ordered_json pageJsonValue(const Page& page)
+{
+    nlohmann::ordered_json lines = nlohmann::ordered_json::array();
+    for (const Line& line : page.lines)
+        lines.push_back({{"x", line.x},
+                         {"y", line.y},
+                         {"bold", line.bold},
+                         {"underline", line.underline},
+                         {"text", validUtf8(line.text)}});
+    return lines;
 }
 
 std::string pageJson(const Page& page)
 {
-    std::string out = "[";
-    for (std::size_t i = 0; i < page.lines.size(); ++i) {
-        const Line& line = page.lines[i];
-        if (i > 0) out += ',';
-        out += "{\"x\":" + std::to_string(line.x);
-        out += ",\"y\":" + std::to_string(line.y);
-        out += ",\"bold\":" + std::string(line.bold ? "true" : "false");
-        out += ",\"underline\":" + std::string(line.underline ? "true" : "false");
-        out += ",\"text\":" + jsonString(line.text) + "}";
-    }
-    out += ']';
-    return out;
+    return dumpJson(pageJsonValue(page));
 }
 
 }  // namespace report

@@ -3,6 +3,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <system_error>
 
 #include <unistd.h>
@@ -215,7 +216,8 @@ TEST(Cli, HelpGoesToStdoutAndExitsZero)
     const auto r = cli({"--help"});
     EXPECT_EQ(r.exitCode, 0);
     EXPECT_TRUE(r.out.starts_with(
-        "usage: blowcount-cli FORMULA [--json] [--pdf FILE] [FIELD=TEXT ...] [rc|prestressed] [square|round]\n"))
+        "usage: blowcount-cli FORMULA [--file PILE.blowcount] [--json] [--pdf FILE] [FIELD=TEXT ...]\n"
+        "                     [rc|prestressed] [square|round]\n"))
         << r.out;
     EXPECT_NE(r.out.find("hiley             D L Qa W h L2 r Z FS"), std::string::npos) << r.out;
     EXPECT_NE(r.out.find("\n--pdf FILE writes the report"), std::string::npos) << r.out;
@@ -289,6 +291,24 @@ TEST_F(CliCommaLocale, ReportPageUsesComma)
                          "ประสิทธิภาพการตอกของปั้นจั่น = 0,8\"}"),
               std::string::npos)
         << r.out;
+}
+
+TEST_F(CliCommaLocale, PileFileTypedWithFullStopOpensWithComma)
+{
+    const auto path = std::filesystem::temp_directory_path() / ("cli_comma_" + std::to_string(getpid()) + ".blowcount");
+    {
+        std::ofstream out(path, std::ios::binary);
+        out << R"({"format":"blowcount-pile","version":1,"decimal_separator":".",)"
+               R"("tabs":{"danish":{"fields":{"D":"30","L":"12","Qa":"40","W":"3","h":"135","e":"0.8","FS":"4","E":"200"},)"
+               R"("material":"rc","section":"square"}}})";
+    }
+    const auto r = commaCli({"danish", "--file", path.string(), "--json"});
+    std::filesystem::remove(path);
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.out, commaCli({"danish", "D=30", "L=12", "Qa=40", "W=3", "h=135", "e=0,8", "FS=4", "E=200", "rc",
+                               "square", "--json"})
+                         .out);
+    EXPECT_NE(r.out.find("ประสิทธิภาพการตอกของปั้นจั่น = 0,8"), std::string::npos) << r.out;
 }
 
 TEST_F(CliCommaLocale, JsonNumberKeepsFullStop)

@@ -47,18 +47,19 @@ INSTANTIATE_TEST_SUITE_P(
         EscapeCase{"thai kept as utf8", "ผลการคำนวณ :", "\"ผลการคำนวณ :\""},
         EscapeCase{"quote and backslash", "say \"30\\4\"", "\"say \\\"30\\\\4\\\"\""},
         EscapeCase{"short escapes", "a\tb\nc\rd\be\ff", "\"a\\tb\\nc\\rd\\be\\ff\""},
-        EscapeCase{"other control characters", std::string("\x01\x1f\x7f", 3), "\"\\u0001\\u001f\\u007f\""},
+        EscapeCase{"other control characters", std::string("\x01\x1f\x7f", 3), "\"\\u0001\\u001f\x7f\""},
         EscapeCase{"nul inside", std::string("a\0b", 3), "\"a\\u0000b\""},
         EscapeCase{"slash stays", "W*h / A", "\"W*h / A\""},
         EscapeCase{"four byte sequence kept", "\xF0\x9F\x94\xA8", "\"\xF0\x9F\x94\xA8\""},
-        EscapeCase{"stray continuation byte", "a\x80z", "\"a\\ufffdz\""},
-        EscapeCase{"truncated sequence", "\xE0\xB8", "\"\\ufffd\\ufffd\""},
-        EscapeCase{"truncated before ascii", "\xE0\xB8z", "\"\\ufffd\\ufffdz\""},
-        EscapeCase{"overlong slash", "\xC0\xAF", "\"\\ufffd\\ufffd\""},
-        EscapeCase{"overlong three bytes", "\xE0\x80\xAF", "\"\\ufffd\\ufffd\\ufffd\""},
-        EscapeCase{"surrogate", "\xED\xA0\x80", "\"\\ufffd\\ufffd\\ufffd\""},
-        EscapeCase{"beyond unicode", "\xF4\x90\x80\x80", "\"\\ufffd\\ufffd\\ufffd\\ufffd\""},
-        EscapeCase{"windows 874 byte", "\xA1", "\"\\ufffd\""}),
+        // each byte outside a valid UTF-8 sequence becomes U+FFFD
+        EscapeCase{"stray continuation byte", "a\x80z", "\"a\xEF\xBF\xBDz\""},
+        EscapeCase{"truncated sequence", "\xE0\xB8", "\"\xEF\xBF\xBD\xEF\xBF\xBD\""},
+        EscapeCase{"truncated before ascii", "\xE0\xB8z", "\"\xEF\xBF\xBD\xEF\xBF\xBDz\""},
+        EscapeCase{"overlong slash", "\xC0\xAF", "\"\xEF\xBF\xBD\xEF\xBF\xBD\""},
+        EscapeCase{"overlong three bytes", "\xE0\x80\xAF", "\"\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD\""},
+        EscapeCase{"surrogate", "\xED\xA0\x80", "\"\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD\""},
+        EscapeCase{"beyond unicode", "\xF4\x90\x80\x80", "\"\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD\""},
+        EscapeCase{"windows 874 byte", "\xA1", "\"\xEF\xBF\xBD\""}),
     [](const auto& info) {
         std::string name = info.param.name;
         for (char& c : name)

@@ -1,0 +1,303 @@
+#include "calc/pile_file.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+
+#include <nlohmann/json.hpp>
+
+#include "calc/formula_names.h"
+
+namespace calc {
+
+namespace {
+
+using Json = nlohmann::json;
+using Kind = PileFileError::Kind;
+
+std::size_t fieldCount(Formula formula)
+{
+    std::size_t count = 0;
+    for (const FieldSymbol& f : formulaInfo(formula).fields)
+        count = std::max(count, static_cast<std::size_t>(f.index) + 1);
+    return count;
+}
+
+bool holdsControlCharacter(std::string_view text)
+{
+    for (const char c : text)
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) return true;
+    return false;
+}
+
+// Whether `text` is well-formed UTF-8 (no overlong forms, surrogates or code
+// points beyond U+10FFFF).
+bool isUtf8(std::string_view text)
+{
+    std::size_t i = 0;
+    while (i < text.size()) {
+        const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[k]); };
+        const unsigned char lead = byte(i);
+        std::size_t length = 1;
+        unsigned char low = 0x80, high = 0xBF;  // range of the second byte
+        if (lead < 0x80) {
+            ++i;
+            continue;
+        } else if (lead >= 0xC2 && lead <= 0xDF) {
+            length = 2;
+        } else if (lead >= 0xE0 && lead <= 0xEF) {
+            length = 3;
+            if (lead == 0xE0) low = 0xA0;
+            if (lead == 0xED) high = 0x9F;
+        } else if (lead >= 0xF0 && lead <= 0xF4) {
+            length = 4;
+            if (lead == 0xF0) low = 0x90;
+            if (lead == 0xF4) high = 0x8F;
+        } else {
+            return false;
+        }
+        if (text.size() - i < length) return false;
+        if (byte(i + 1) < low || byte(i + 1) > high) return false;
+        for (std::size_t k = 2; k < length; ++k)
+            if ((byte(i + k) & 0xC0) != 0x80) return false;
+        i += length;
+    }
+    return true;
+}
+
+// Every `from` in `text` replaced by `to`.
+std::string replaceSeparator(std::string text, std::string_view from, std::string_view to)
+{
+    if (from.empty() || from == to) return text;
+    for (std::size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
+        text.replace(at, from.size(), to);
+    return text;
+}
+
+PileFileError failure(Kind kind, std::string key = {}, std::string detail = {},
+                      Formula formula = Formula::EngineeringNews)
+{
+    return PileFileError{kind, formula, std::move(key), std::move(detail)};
+}
+
+// A two-state pair from its word, or the error; `words` are the false and true words.
+std::optional<PileFileError> readPair(const Json& tab, const char* key, const char* falseWord,
+                                      const char* trueWord, Formula formula, bool& first, bool& second)
+{
+    const auto it = tab.find(key);
+    if (it == tab.end() || it->is_null()) return std::nullopt;
+    if (it->is_string() && *it == falseWord) {
+        first = true;
+        return std::nullopt;
+    }
+    if (it->is_string() && *it == trueWord) {
+        second = true;
+        return std::nullopt;
+    }
+    return failure(Kind::BadBox, key, {}, formula);
+}
+
+std::optional<PileFileError> readTab(const Json& tab, Formula formula, std::string_view fileSeparator,
+                                     std::string_view currentSeparator, PileTab& out)
+{
+    const FormulaInfo& info = formulaInfo(formula);
+    const std::string path = std::string("tabs.") + info.name;
+    if (!tab.is_object()) return failure(Kind::BadStructure, path);
+    out.texts.assign(fieldCount(formula), std::string());
+    if (const auto fields = tab.find("fields"); fields != tab.end()) {
+        if (!fields->is_object()) return failure(Kind::BadStructure, path + ".fields");
+        for (const FieldSymbol& f : info.fields) {
+            const auto it = fields->find(f.symbol);
+            if (it == fields->end()) continue;
+            if (!it->is_string()) return failure(Kind::FieldNotText, f.symbol, {}, formula);
+            const std::string& text = it->get_ref<const std::string&>();
+            if (holdsControlCharacter(text)) return failure(Kind::ControlCharacter, f.symbol, {}, formula);
+            out.texts[static_cast<std::size_t>(f.index)] = replaceSeparator(text, fileSeparator, currentSeparator);
+        }
+    }
+    if (!info.hasPileBoxes) return std::nullopt;
+    if (auto bad = readPair(tab, "material", "rc", "prestressed", formula, out.boxes.reinforced,
+                            out.boxes.prestressed))
+        return bad;
+    return readPair(tab, "section", "square", "round", formula, out.boxes.square, out.boxes.round);
+}
+
+const char* tabCaption(Formula formula) { return tabTexts(formula).caption; }
+
+}  // namespace
+
+TabInputs PileDocument::inputs(Formula formula) const
+{
+    return TabInputs{formula, tab(formula).texts, tab(formula).boxes, decimalSeparator};
+}
+
+PileDocument initialDocument(std::string_view separator)
+{
+    PileDocument document;
+    document.decimalSeparator = separator;
+    for (const FormulaInfo& info : formulas()) document.tab(info.formula).texts = initialTexts(info.formula, separator);
+    return document;
+}
+
+PileFileResult readPileFile(std::string_view text, std::string_view currentSeparator)
+{
+    if (text.size() > kPileFileMaxBytes) return failure(Kind::TooLarge);
+    if (!isUtf8(text)) return failure(Kind::NotUtf8);
+    Json json;
+    try {
+        json = Json::parse(text);
+    } catch (const Json::parse_error& e) {
+        return failure(Kind::NotJson, {}, "stopped at byte " + std::to_string(e.byte));
+    }
+    if (!json.is_object()) return failure(Kind::NotJson, {}, "not an object");
+    const auto format = json.find("format");
+    if (format == json.end() || !format->is_string() || *format != kPileFileFormat) return failure(Kind::NotPileFile);
+    const auto version = json.find("version");
+    if (version == json.end() || !version->is_number_integer() || *version < 1) return failure(Kind::BadVersion);
+    if (*version > kPileFileVersion) return failure(Kind::NewerVersion, {}, version->dump());
+
+    PileDocument document;
+    document.decimalSeparator = std::string(currentSeparator);
+    std::string fileSeparator = ".";
+    if (const auto sep = json.find("decimal_separator"); sep != json.end()) {
+        // One character: the file is valid UTF-8, so one lead byte makes one.
+        if (!sep->is_string()) return failure(Kind::BadSeparator);
+        const std::string& s = sep->get_ref<const std::string&>();
+        std::size_t leads = 0;
+        for (const char c : s)
+            if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++leads;
+        if (leads != 1 || holdsControlCharacter(s)) return failure(Kind::BadSeparator);
+        fileSeparator = s;
+    }
+
+    const Json empty = Json::object();
+    const Json* tabs = &empty;
+    if (const auto it = json.find("tabs"); it != json.end()) {
+        if (!it->is_object()) return failure(Kind::BadStructure, "tabs");
+        tabs = &*it;
+    }
+    for (const FormulaInfo& info : formulas()) {
+        const auto it = tabs->find(info.name);
+        if (auto bad = readTab(it == tabs->end() ? empty : *it, info.formula, fileSeparator, currentSeparator,
+                               document.tab(info.formula)))
+            return *bad;
+    }
+    return document;
+}
+
+PileFileResult loadPileFile(const std::string& path, std::string_view currentSeparator)
+{
+    errno = 0;
+    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"), &std::fclose);
+    if (!file) {
+        if (errno == ENOENT) return failure(Kind::Missing);
+        return failure(Kind::Unreadable, {}, std::strerror(errno));
+    }
+    std::string text;
+    char buffer[65536];
+    while (text.size() <= kPileFileMaxBytes) {
+        const std::size_t n = std::fread(buffer, 1, sizeof buffer, file.get());
+        text.append(buffer, n);
+        if (n < sizeof buffer) break;
+    }
+    if (std::ferror(file.get())) return failure(Kind::Unreadable, {}, std::strerror(errno ? errno : EIO));
+    return readPileFile(text, currentSeparator);
+}
+
+std::string writePileFile(const PileDocument& document)
+{
+    using Ordered = nlohmann::ordered_json;
+    Ordered tabs = Ordered::object();
+    for (const FormulaInfo& info : formulas()) {
+        const PileTab& tab = document.tab(info.formula);
+        Ordered fields = Ordered::object();
+        for (const FieldSymbol& f : info.fields) {
+            const auto index = static_cast<std::size_t>(f.index);
+            fields[f.symbol] = index < tab.texts.size() ? tab.texts[index] : std::string();
+        }
+        Ordered entry = {{"fields", std::move(fields)}};
+        if (info.hasPileBoxes) {
+            const PileBoxes& b = tab.boxes;
+            entry["material"] = b.reinforced ? Ordered("rc") : b.prestressed ? Ordered("prestressed") : Ordered();
+            entry["section"] = b.square ? Ordered("square") : b.round ? Ordered("round") : Ordered();
+        }
+        tabs[info.name] = std::move(entry);
+    }
+    const Ordered json = {{"format", kPileFileFormat},
+                          {"version", kPileFileVersion},
+                          {"decimal_separator", document.decimalSeparator},
+                          {"tabs", std::move(tabs)}};
+    return json.dump(2, ' ', false, Ordered::error_handler_t::replace) + "\n";
+}
+
+std::optional<UnsavableField> unsavableField(const PileDocument& document)
+{
+    for (const FormulaInfo& info : formulas())
+        for (const FieldSymbol& f : info.fields) {
+            const auto& texts = document.tab(info.formula).texts;
+            const auto index = static_cast<std::size_t>(f.index);
+            if (index < texts.size() && holdsControlCharacter(texts[index])) return UnsavableField{info.formula, f.index};
+        }
+    return std::nullopt;
+}
+
+std::string thaiUnsavableReason(const UnsavableField& field)
+{
+    const FormulaInfo& info = formulaInfo(field.formula);
+    std::string symbol;
+    for (const FieldSymbol& f : info.fields)
+        if (f.index == field.index) symbol = f.symbol;
+    return "ช่อง " + symbol + " ในแท็บ " + tabCaption(field.formula) + " มีอักขระควบคุม";
+}
+
+std::string thaiReason(const PileFileError& e)
+{
+    const std::string tab = std::string("ในแท็บ ") + tabCaption(e.formula);
+    switch (e.kind) {
+    case Kind::Unreadable: return "อ่านไฟล์ไม่ได้";
+    case Kind::Missing: return "ไม่พบไฟล์";
+    case Kind::TooLarge: return "ไฟล์ใหญ่เกิน 1 MiB";
+    case Kind::NotUtf8: return "ไฟล์ไม่ใช่ข้อความ UTF-8";
+    case Kind::NotJson: return "ไม่ใช่ไฟล์ JSON";
+    case Kind::NotPileFile: return "ไม่ใช่ไฟล์เสาเข็มของ Blow Count";
+    case Kind::NewerVersion: return "รุ่นของไฟล์ใหม่กว่าที่โปรแกรมนี้อ่านได้";
+    case Kind::BadVersion: return "รุ่นของไฟล์ไม่ถูกต้อง";
+    case Kind::BadSeparator: return "ตัวคั่นทศนิยมในไฟล์ไม่ถูกต้อง";
+    case Kind::BadStructure: return "โครงสร้างของไฟล์ไม่ถูกต้องที่ " + e.key;
+    case Kind::FieldNotText: return "ช่อง " + e.key + " " + tab + " ไม่ใช่ข้อความ";
+    case Kind::ControlCharacter: return "ช่อง " + e.key + " " + tab + " มีอักขระควบคุม";
+    case Kind::BadBox:
+        return (e.key == "material" ? "ชนิดเสาเข็ม " : "รูปหน้าตัด ") + tab + " ไม่ถูกต้อง";
+    }
+    return "ไฟล์ไม่ถูกต้อง";
+}
+
+std::string englishReason(const PileFileError& e)
+{
+    const std::string tab = std::string(" of ") + formulaInfo(e.formula).name;
+    switch (e.kind) {
+    case Kind::Unreadable: return "cannot read the file: " + e.detail;
+    case Kind::Missing: return "no such file";
+    case Kind::TooLarge: return "the file is larger than 1 MiB";
+    case Kind::NotUtf8: return "the file is not UTF-8 text";
+    case Kind::NotJson: return "not a JSON file" + (e.detail.empty() ? "" : " (" + e.detail + ")");
+    case Kind::NotPileFile: return "not a Blow Count pile file (\"format\" is not \"blowcount-pile\")";
+    case Kind::NewerVersion:
+        return "the file's version " + e.detail + " is newer than this program reads ("
+               + std::to_string(kPileFileVersion) + ")";
+    case Kind::BadVersion: return "\"version\" is not a whole number from 1";
+    case Kind::BadSeparator: return "\"decimal_separator\" is not one character";
+    case Kind::BadStructure: return "\"" + e.key + "\" is not an object";
+    case Kind::FieldNotText: return "field '" + e.key + "'" + tab + " is not a text";
+    case Kind::ControlCharacter: return "field '" + e.key + "'" + tab + " holds a control character";
+    case Kind::BadBox:
+        return "\"" + e.key + "\"" + tab
+               + (e.key == "material" ? " is not \"rc\", \"prestressed\" or null"
+                                      : " is not \"square\", \"round\" or null");
+    }
+    return "bad file";
+}
+
+}  // namespace calc
