@@ -1,5 +1,8 @@
 #include "report/chart_drawing.h"
 
+#include <cmath>
+#include <utility>
+
 #include <QApplication>
 #include <QBrush>
 #include <QChart>
@@ -43,6 +46,16 @@ QFont chartFont(int pixels, bool bold = false)
     font.setBold(bold);
     font.setHintingPreference(QFont::PreferNoHinting);
     return font;
+}
+
+// 1, 2 or 5 times a power of ten, the nearest at or above `step`.
+double roundStep(double step)
+{
+    if (!(step > 0)) return 1;
+    const double power = std::pow(10.0, std::floor(std::log10(step)));
+    for (double factor : {1.0, 2.0, 5.0})
+        if (factor * power >= step * 0.999) return factor * power;
+    return 10 * power;
 }
 
 QXYSeries* makeRun(const Series& series, const std::vector<ChartPoint>& run)
@@ -110,8 +123,17 @@ QChart* makeChart(const Chart& chart)
 
     QValueAxis* x = makeAxis(chart.x, axisRange(chart, true));
     QValueAxis* y = makeAxis(chart.y, axisRange(chart, false));
-    x->applyNiceNumbers();
-    y->applyNiceNumbers();
+    // An axis with given bounds keeps them, its ticks at round values inside;
+    // one taken from the points is widened to round values.
+    for (auto [axis, given] : {std::pair{x, chart.x.min || chart.x.max}, std::pair{y, chart.y.min || chart.y.max}}) {
+        if (!given) {
+            axis->applyNiceNumbers();
+            continue;
+        }
+        axis->setTickType(QValueAxis::TicksDynamic);
+        axis->setTickAnchor(0);
+        axis->setTickInterval(roundStep((axis->max() - axis->min()) / 5));
+    }
     qchart->addAxis(x, Qt::AlignBottom);
     qchart->addAxis(y, Qt::AlignLeft);
 

@@ -208,7 +208,9 @@ Chart drivingChartPicture(const calc::DrivingChart& chart)
             Series series;
             series.name = calc::shortFormulaName(chart.columns[c].formula);
             if (!chart.hammers.empty()) series.name += "  W = " + chart.hammers[b] + " ตัน";
-            series.colour = chart.hammers.empty() ? colour : static_cast<int>(c * blocks + b);
+            // A formula keeps its colour; its hammers alternate solid and
+            // dashed lines, then take further colours.
+            series.colour = colour + 4 * static_cast<int>(b / 2);
             series.style = b % 2 == 0 ? SeriesStyle::SolidLine : SeriesStyle::DashedLine;
             for (std::size_t i = 0; i < hs.size(); ++i) {
                 const calc::ChartCell& cell = chart.rows[b * hs.size() + i].cells[c];
