@@ -248,7 +248,8 @@ void CapacityWindow::refresh()
 
 void CapacityWindow::printReport()
 {
-    printReportPage(this, dialog_, report::capacityPage(study_), QString::fromUtf8(report::kCapacityTitle));
+    printPages(this, dialog_, {report::capacityPage(study_)},
+               QStringLiteral("Blow Count - ") + QString::fromUtf8(report::kCapacityTitle));
 }
 
 void CapacityWindow::savePdf()

@@ -6,6 +6,7 @@
 
 #include "app/about_window.h"
 #include "app/capacity_window.h"
+#include "app/chart_window.h"
 #include "app/common_dialog.h"
 #include "app/danish_tab.h"
 #include "app/engineering_news_tab.h"
@@ -58,6 +59,7 @@ void MainWindow::connectMenu()
     connect(menu_.setprint, &QAction::triggered, this, [this] { commonDialog_->showPrinterSetUp(this); });
     connect(menu_.exitme, &QAction::triggered, this, &MainWindow::leaveProgram);
     connect(menu_.capacitycheck, &QAction::triggered, this, &MainWindow::showCapacityCheck);
+    connect(menu_.drivingchart, &QAction::triggered, this, [this] { showChartWindow(*this); });
     const std::pair<QAction*, WebPage> links[] = {
         {menu_.quelmara, WebPage::Home},          {menu_.club, WebPage::ProductFamily},
         {menu_.crose, WebPage::ProductFamily},    {menu_.shop, WebPage::Shopping},

@@ -37,6 +37,8 @@ MenuActions buildMenuBar(QMainWindow* window)
     items.exitme = addItem(main, "exitme", QStringLiteral("ออกจากโปรแกรม"), QKeySequence(Qt::CTRL | Qt::Key_C));
 
     QMenu* tools = addMenu(window, "tools", QStringLiteral("เครื่องมือ"));
+    items.drivingchart = addItem(tools, "drivingchart", QStringLiteral("ตารางเกณฑ์การตอกตามระยะยก..."),
+                                 QKeySequence(Qt::CTRL | Qt::Key_T));
     items.capacitycheck = addItem(tools, "capacitycheck", QStringLiteral("ตรวจสอบกำลังรับน้ำหนักจากผลการตอก..."));
 
     QMenu* web = addMenu(window, "web", QStringLiteral("On The Web"));

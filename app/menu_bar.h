@@ -1,7 +1,7 @@
 #pragma once
 // The main window's menu: หลัก (printer set-up, leave the program),
-// เครื่องมือ (the capacity check of a driving record), On The
-// Web (the maker's pages) and เกี่ยวกับ... (About). Every item carries its
+// เครื่องมือ (the driving chart, the capacity check of a driving record),
+// On The Web (the maker's pages) and เกี่ยวกับ... (About). Every item carries its
 // objectName; the main window connects the ones it serves.
 class QAction;
 class QMainWindow;
@@ -11,6 +11,7 @@ namespace app {
 struct MenuActions {
     QAction* setprint = nullptr;
     QAction* exitme = nullptr;
+    QAction* drivingchart = nullptr;
     QAction* capacitycheck = nullptr;
     QAction* quelmara = nullptr;
     QAction* club = nullptr;

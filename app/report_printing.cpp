@@ -20,11 +20,12 @@ void printReport(QWidget* owner, CommonDialog& dialog, const report::TabSnapshot
         showCheckMessage(owner, QString::fromUtf8(kPrintFailure));
 }
 
-void printReportPage(QWidget* owner, CommonDialog& dialog, const report::Page& page, const QString& title)
+void printPages(QWidget* owner, CommonDialog& dialog, const std::vector<report::Page>& pages, const QString& docName)
 {
     if (!dialog.showPrinter(owner)) return;
-    dialog.printer().setDocName(QStringLiteral("Blow Count - ") + title);
-    if (!report::printPage(page, dialog.printer())) showCheckMessage(owner, QString::fromUtf8(kPrintFailure));
+    dialog.printer().setDocName(docName);
+    if (pages.empty() || !report::printPages(pages, dialog.printer()))
+        showCheckMessage(owner, QString::fromUtf8(kPrintFailure));
 }
 
 }  // namespace app

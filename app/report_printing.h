@@ -1,6 +1,10 @@
 #pragma once
 // A print button's report: the printer dialog of CommonDialog1, then the
 // page built from the tab's snapshot, to the printer chosen.
+#include <vector>
+
+#include <QString>
+
 #include "report/page.h"
 #include "report/snapshot.h"
 
@@ -18,9 +22,9 @@ class CommonDialog;
 // screen changes.
 void printReport(QWidget* owner, CommonDialog& dialog, const report::TabSnapshot& tab);
 
-// Any other report page, the same way: the printer dialog, then the page
-// under the job name "Blow Count - " + `title`, or the check message.
-void printReportPage(QWidget* owner, CommonDialog& dialog, const report::Page& page, const QString& title);
+// Any other report's pages through the same dialog, with the same rules;
+// `docName` names the job in the print queue.
+void printPages(QWidget* owner, CommonDialog& dialog, const std::vector<report::Page>& pages, const QString& docName);
 
 inline constexpr const char* kPrintFailure = "ไม่สามารถพิมพ์รายงานได้";
 

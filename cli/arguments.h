@@ -1,8 +1,11 @@
 #pragma once
 // The command line: blowcount-cli FORMULA [--file PILE.blowcount] [--json]
 // [--pdf FILE] [FIELD=TEXT ...] [rc|prestressed] [square|round]
-// [--set10 CM | --blows30 N]. The options
-// may stand anywhere, the fields and pile words anywhere after the formula.
+// [--set10 CM | --blows30 N], with
+// --heights FROM:TO:STEP [--hammer W]... [--csv] a table over drop heights;
+// and blowcount-cli chart --file PILE [--heights ...] [--hammer W]...
+// [--formulas NAME,...] [--json | --csv] [--pdf FILE]. The options may stand
+// anywhere, the fields and pile words anywhere after the formula.
 // A new option is a line in the flag or value table of arguments.cpp and a
 // member here.
 #include <map>
@@ -25,7 +28,12 @@ struct RecordOption {
 
 struct Request {
     calc::Formula formula = calc::Formula::EngineeringNews;
+    bool chart = false;                   // "chart": the chosen formulas side by side from --file
     bool json = false;
+    bool csv = false;
+    std::optional<std::string> heights;   // --heights FROM:TO:STEP: a table over drop heights
+    std::vector<std::string> hammers;     // --hammer W, each a block of rows
+    std::optional<std::string> formulaList;  // --formulas NAME,...: for chart
     std::optional<std::string> pdfPath;   // --pdf FILE: where the report goes
     std::optional<std::string> filePath;  // --file PILE: the pile file beneath the fields and boxes
     std::map<int, std::string> fields;  // field index → text as typed

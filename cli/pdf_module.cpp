@@ -20,13 +20,8 @@ void quietNotices(QtMsgType type, const QMessageLogContext&, const QString& mess
     if (type == QtCriticalMsg || type == QtFatalMsg) std::fprintf(stderr, "%s\n", qPrintable(message));
 }
 
-}  // namespace
-
-extern "C" __attribute__((visibility("default"))) bool blowcount_write_report_pdf(const report::Page* page,
-                                                                                  const char* path,
-                                                                                  std::string* problem)
+bool writePages(const std::vector<report::Page>& pages, const char* path, std::string* problem)
 {
-    [[maybe_unused]] constexpr cli::WriteReportPdfEntry checked = &blowcount_write_report_pdf;
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY")
         && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -38,8 +33,26 @@ extern "C" __attribute__((visibility("default"))) bool blowcount_write_report_pd
     {
         const QApplication app(argc, argv);
         if (!report::reportFont()) *problem = "no installed font has Thai letters";
-        else written = report::writePdf(*page, QFile::decodeName(path));
+        else written = report::writePdf(pages, QFile::decodeName(path));
     }
     qInstallMessageHandler(previous);
     return written;
+}
+
+}  // namespace
+
+extern "C" __attribute__((visibility("default"))) bool blowcount_write_report_pdf(const report::Page* page,
+                                                                                  const char* path,
+                                                                                  std::string* problem)
+{
+    [[maybe_unused]] constexpr cli::WriteReportPdfEntry checked = &blowcount_write_report_pdf;
+    return writePages({*page}, path, problem);
+}
+
+extern "C" __attribute__((visibility("default"))) bool blowcount_write_pages_pdf(const std::vector<report::Page>* pages,
+                                                                                 const char* path,
+                                                                                 std::string* problem)
+{
+    [[maybe_unused]] constexpr cli::WritePagesPdfEntry checked = &blowcount_write_pages_pdf;
+    return writePages(*pages, path, problem);
 }

@@ -78,7 +78,7 @@ Chart bearingChart(const CapacityStudy& study, Rect place)
     Chart chart;
     chart.place = place;
     chart.title = kGraphTitle;
-    chart.x = {kBlowsAxis, static_cast<double>(study.blowsFrom), static_cast<double>(study.blowsTo), true};
+    chart.x = {kBlowsAxis, static_cast<double>(study.blowsFrom), static_cast<double>(study.blowsTo)};
     chart.y = {kSafeLoadAxis, 0.0, std::nullopt};
 
     std::vector<Series> required;
@@ -88,7 +88,7 @@ Chart bearingChart(const CapacityStudy& study, Rect place)
         if (!entry.check.basis) continue;
         const calc::CapacityBasis& basis = *entry.check.basis;
         const calc::Formula formula = entry.tab.formula;
-        Series line{formulaShortName(formula), colourOf(formula), SeriesStyle::SolidLine, {}, false};
+        Series line{formulaShortName(formula), colourOf(formula), SeriesStyle::SolidLine, {}};
         for (const calc::BearingPoint& p : calc::bearingGraph(basis, study.blowsFrom, study.blowsTo))
             line.points.push_back(p.safeLoad ? std::optional<ChartPoint>(ChartPoint{p.blows, *p.safeLoad}) : std::nullopt);
         chart.series.push_back(std::move(line));
@@ -96,8 +96,7 @@ Chart bearingChart(const CapacityStudy& study, Rect place)
         const double qa = basis.Qa;
         required.push_back({std::string("Qa ") + formulaShortName(formula), colourOf(formula), SeriesStyle::DashedLine,
                             {ChartPoint{static_cast<double>(study.blowsFrom), qa},
-                             ChartPoint{static_cast<double>(study.blowsTo), qa}},
-                            false});
+                             ChartPoint{static_cast<double>(study.blowsTo), qa}}});
 
         if (S && entry.check.capacity) {
             const double blows = 30 / *S;

@@ -33,7 +33,6 @@ struct Series {
     int colour = 0;    // index into the charts' palette; wraps around
     SeriesStyle style = SeriesStyle::SolidLine;
     std::vector<std::optional<ChartPoint>> points;  // nothing: a gap
-    bool pointsVisible = true;  // a line's points marked; off for a densely sampled curve
 
     bool operator==(const Series&) const = default;
 };
@@ -42,7 +41,6 @@ struct Axis {
     std::string title;          // with its unit, "ระยะยก (ซม.)"
     std::optional<double> min;  // nothing: from the points
     std::optional<double> max;
-    bool niceNumbers = false;  // widen the range to round tick values (the y axis always is)
 
     bool operator==(const Axis&) const = default;
 };

@@ -1,5 +1,8 @@
 #include "report/chart_drawing.h"
 
+#include <cmath>
+#include <utility>
+
 #include <QApplication>
 #include <QBrush>
 #include <QChart>
@@ -25,6 +28,8 @@ constexpr QRgb kPalette[] = {0x1f5fbf, 0xc0392b, 0x218c3a, 0xe67e22, 0x7d3c98, 0
 constexpr int kTitlePixels = 15;
 constexpr int kAxisTitlePixels = 13;
 constexpr int kLabelPixels = 12;
+constexpr std::size_t kMostMarkedPoints = 30;
+constexpr std::size_t kMostEntriesBelow = 4;
 
 QColor paletteColour(int index)
 {
@@ -43,6 +48,16 @@ QFont chartFont(int pixels, bool bold = false)
     return font;
 }
 
+// 1, 2 or 5 times a power of ten, the nearest at or above `step`.
+double roundStep(double step)
+{
+    if (!(step > 0)) return 1;
+    const double power = std::pow(10.0, std::floor(std::log10(step)));
+    for (double factor : {1.0, 2.0, 5.0})
+        if (factor * power >= step * 0.999) return factor * power;
+    return 10 * power;
+}
+
 QXYSeries* makeRun(const Series& series, const std::vector<ChartPoint>& run)
 {
     const QColor colour = paletteColour(series.colour);
@@ -58,7 +73,8 @@ QXYSeries* makeRun(const Series& series, const std::vector<ChartPoint>& run)
         QPen pen(colour, 2);
         pen.setStyle(series.style == SeriesStyle::DashedLine ? Qt::DashLine : Qt::SolidLine);
         line->setPen(pen);
-        line->setPointsVisible(series.pointsVisible);
+        // Points stand out on a short run; on a long one they would hide the line.
+        line->setPointsVisible(run.size() <= kMostMarkedPoints);
         line->setMarkerSize(5);
         xy = line;
     }
@@ -100,14 +116,24 @@ QChart* makeChart(const Chart& chart)
     qchart->setTitleBrush(QBrush(Qt::black));
 
     QLegend* legend = qchart->legend();
-    legend->setAlignment(Qt::AlignBottom);
+    // A few entries fit in a row below the plot; more stand in a column beside it.
+    legend->setAlignment(chart.series.size() > kMostEntriesBelow ? Qt::AlignRight : Qt::AlignBottom);
     legend->setFont(chartFont(kLabelPixels));
     legend->setLabelColor(Qt::black);
 
     QValueAxis* x = makeAxis(chart.x, axisRange(chart, true));
     QValueAxis* y = makeAxis(chart.y, axisRange(chart, false));
-    y->applyNiceNumbers();
-    if (chart.x.niceNumbers) x->applyNiceNumbers();
+    // An axis with given bounds keeps them, its ticks at round values inside;
+    // one taken from the points is widened to round values.
+    for (auto [axis, given] : {std::pair{x, chart.x.min || chart.x.max}, std::pair{y, chart.y.min || chart.y.max}}) {
+        if (!given) {
+            axis->applyNiceNumbers();
+            continue;
+        }
+        axis->setTickType(QValueAxis::TicksDynamic);
+        axis->setTickAnchor(0);
+        axis->setTickInterval(roundStep((axis->max() - axis->min()) / 5));
+    }
     qchart->addAxis(x, Qt::AlignBottom);
     qchart->addAxis(y, Qt::AlignLeft);
 
