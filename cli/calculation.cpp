@@ -35,7 +35,8 @@ Calculation calculate(const Request& request, std::string_view decimalSeparator)
     if (check) {
         c.recordGiven = true;
         if (check->capacity) c.capacity = calc::capacityTexts(*check->capacity, c.decimalSeparator);
-        if (!check->tabRefused) c.capacityMessage = check->message;
+        // The calculation's own message is not repeated for the capacity.
+        if (!check->tabRefused && check->message != c.message) c.capacityMessage = check->message;
     }
     return c;
 }

@@ -132,6 +132,17 @@ TEST(CliCapacity, RefusalsAndExitStatuses)
     EXPECT_EQ(cli(en({"W=0", "--set10", "0"})).out, "ค่านี้ต้องมากกว่าศูนย์\n");
     EXPECT_EQ(cli(en({"h=300", "--set10", "2"})).out,
               "ระยะยกลูกตุ้มมากเกินไป หัวเข็มอาจระเบิดได้ ควรน้อยกว่า 240  ซม. ควรลดลงมาอีก\n");
+    // A pile whose area overflows: the calculation's out-of-range message,
+    // once, and no capacity.
+    const auto huge = cli({"hiley", "D=100000000000000000000", "L=12", "Qa=40", "W=5", "h=100", "L2=5", "r=0.25",
+                           "rc", "square", "--set10", "2"});
+    EXPECT_EQ(huge.exitCode, 1);
+    EXPECT_EQ(huge.out, "ผลการคำนวณเกินขอบเขต กรุณาตรวจสอบข้อมูล\n");
+    // A record belongs to one calculation, not to a table over drop heights.
+    const auto table = cli({"janbu", "--heights", "50:100:10", "--blows30", "40"});
+    EXPECT_EQ(table.exitCode, 2);
+    EXPECT_NE(table.err.find("'--blows30' applies to a single calculation"), std::string::npos) << table.err;
+
     const auto high = cli(en({"h=300", "--json", "--set10", "2"}));
     const auto highJson = nlohmann::json::parse(high.out);
     EXPECT_EQ(highJson["outcome"], "drop_too_high");
