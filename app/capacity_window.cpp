@@ -129,6 +129,7 @@ QWidget* CapacityWindow::buildResults()
     for (int c = 0; c < 5; ++c) {
         QLabel* h = label(QString::fromUtf8(headings[c]), box);
         h->setStyleSheet(QStringLiteral("font-weight: bold;"));
+        if (c > 0) h->setAlignment(c == 4 ? Qt::AlignCenter : Qt::AlignRight | Qt::AlignVCenter);
         grid->addWidget(h, 0, c);
     }
     int r = 1;
@@ -146,16 +147,15 @@ QWidget* CapacityWindow::buildResults()
         }
         row.verdict->setMinimumWidth(80);
         row.verdict->setAlignment(Qt::AlignCenter);
-        row.message->setWordWrap(true);
         grid->addWidget(row.qu, r, 1);
         grid->addWidget(row.safeLoad, r, 2);
         grid->addWidget(row.required, r, 3);
         grid->addWidget(row.verdict, r, 4);
-        grid->addWidget(row.message, r, 1, 1, 4);
+        grid->addWidget(row.message, r, 1, 1, 5);
         rows_.push_back(row);
         ++r;
     }
-    grid->setColumnStretch(0, 1);
+    grid->setColumnStretch(5, 1);  // the room a long message takes
     return box;
 }
 

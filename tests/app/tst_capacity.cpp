@@ -118,6 +118,12 @@ private slots:
         QVERIFY(!find<QLabel>(w, "capacityqu(0)")->isVisible());
         window_->page(Formula::Hiley)->field(2)->clear();
         QCOMPARE(find<QLabel>(w, "capacitymessage(1)")->text(), QString::fromUtf8(calc::messages::kIncomplete));
+
+        const QString dir = qEnvironmentVariable("BLOWCOUNT_CAPACITY_PICTURES");
+        if (!dir.isEmpty()) {
+            w->grab().save(dir + "/capacity_messages.png");
+            QVERIFY(report::writePdf(report::capacityPage(w->study()), dir + "/capacity_messages.pdf"));
+        }
     }
 
     void bearingGraphAndPage()
