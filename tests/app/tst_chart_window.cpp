@@ -9,7 +9,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPrinter>
 #include <QPushButton>
+#include "app/common_dialog.h"
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QXYSeries>
@@ -139,6 +141,35 @@ private slots:
         QCOMPARE(cell(chart, 22, 2), QStringLiteral("ตรวจสอบข้อมูล"));  // a hammer of 0 is the row's fault
         typeInto(find<QLineEdit>(chart, "heightfrom"), QStringLiteral(" ;"));
         QCOMPARE(find<QLineEdit>(chart, "heightfrom")->text(), QStringLiteral("50"));
+    }
+
+    // Through CommonDialog1 as the tabs print: cancel prints nothing, a file
+    // that cannot be written gives the failure box, and the pages otherwise.
+    void printsThroughThePrinterDialog()
+    {
+        app::ChartWindow* chart = open();
+        QTemporaryDir dir;
+        QPrinter& printer = window_->commonDialog().printer();
+        DialogAnswerer dialogs;
+        printer.setOutputFileName(dir.filePath("cancelled.pdf"));
+        dialogs.answerNext([](QDialog& dialog) { dialog.reject(); });
+        find<QPushButton>(chart, "chartprint")->click();
+        QCOMPARE(dialogs.titles().size(), 1);
+        QVERIFY(!QFile::exists(dir.filePath("cancelled.pdf")));
+
+        printer.setOutputFileName(dir.filePath("chart.pdf"));
+        dialogs.answerNext([](QDialog& dialog) { dialog.accept(); });
+        find<QPushButton>(chart, "chartprint")->click();
+        QVERIFY(QFile(dir.filePath("chart.pdf")).size() > 1000);
+
+        BoxAnswerer boxes(window_.get());
+        printer.setOutputFileName(dir.filePath("gone/chart.pdf"));
+        dialogs.answerNext([](QDialog& dialog) { dialog.accept(); });
+        boxes.answerNext(QMessageBox::Ok);
+        find<QPushButton>(chart, "chartprint")->click();
+        QCOMPARE(boxes.seen().size(), std::size_t(1));
+        QCOMPARE(boxes.seen()[0].text, QStringLiteral("ไม่สามารถพิมพ์รายงานได้"));
+        QVERIFY(!dialogs.sawUnexpected());
     }
 
     void csvAndPdfWritten()
