@@ -52,6 +52,24 @@ QLineEdit* addField(QGridLayout* grid, int row, int column, const char* name, co
     return field;
 }
 
+QStringList headerTexts(const QAbstractItemModel& model)
+{
+    QStringList texts;
+    for (int c = 0; c < model.columnCount(); ++c) texts << model.headerData(c, Qt::Horizontal).toString();
+    return texts;
+}
+
+// The length of the longest text of each column, in characters.
+std::vector<qsizetype> longestTexts(const QAbstractItemModel& model)
+{
+    std::vector<qsizetype> longest(static_cast<std::size_t>(model.columnCount()), 0);
+    for (int r = 0; r < model.rowCount(); ++r)
+        for (int c = 0; c < model.columnCount(); ++c)
+            longest[static_cast<std::size_t>(c)] =
+                std::max(longest[static_cast<std::size_t>(c)], model.data(model.index(r, c)).toString().size());
+    return longest;
+}
+
 }  // namespace
 
 ChartWindow::ChartWindow(MainWindow& main) : QWidget(&main, Qt::Window), main_(main)
@@ -75,7 +93,9 @@ ChartWindow::ChartWindow(MainWindow& main) : QWidget(&main, Qt::Window), main_(m
     table_->setModel(model_);
     table_->verticalHeader()->setVisible(false);
     table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
-    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // Columns are sized to their contents when the columns change, not on
+    // every update: measuring every cell each time would cost a frame.
+    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
 
@@ -197,7 +217,15 @@ void ChartWindow::refresh()
     request_ = std::move(request);
     chart_ = calc::buildDrivingChart(request_);
     shown_ = problem.isEmpty();
+    const QStringList before = headerTexts(*model_);
     model_->setChart(chart_);
+    const std::vector<qsizetype> longest = longestTexts(*model_);
+    bool wider = longest.size() != sizedFor_.size();
+    for (std::size_t c = 0; !wider && c < longest.size(); ++c) wider = longest[c] > sizedFor_[c];
+    if (wider || headerTexts(*model_) != before) {
+        table_->resizeColumnsToContents();
+        sizedFor_ = longest;
+    }
 
     QStringList failures;
     for (const std::string& line : calc::failureLines(chart_)) failures << QString::fromStdString(line);

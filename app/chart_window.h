@@ -9,6 +9,7 @@
 #include <array>
 #include <functional>
 #include <optional>
+#include <vector>
 
 #include "calc/driving_chart.h"
 
@@ -73,6 +74,7 @@ private:
     calc::ChartRequest request_;
     calc::DrivingChart chart_;
     bool shown_ = false;  // a table has been computed
+    std::vector<qsizetype> sizedFor_;  // the longest texts the columns were last sized for
 };
 
 // Opens the driving chart of `main`: a new window, or the one already open

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <functional>
+#include <future>
 
 #include "calc/formula_names.h"
 #include "calc/numbers.h"
@@ -132,6 +134,45 @@ bool DrivingChart::anyColumns() const
     return false;
 }
 
+namespace {
+
+// One formula's cells, a row each, or its column without cells when a row
+// fails for a reason no row mends.
+struct FormulaCells {
+    ChartColumn column;
+    std::vector<ChartCell> cells;
+};
+
+FormulaCells formulaCells(const TabInputs& tab, const std::vector<ChartRow>& rows, bool hammersGiven)
+{
+    const FormulaInfo& info = formulaInfo(tab.formula);
+    const int hField = *fieldIndex(info, "h");
+    const int wField = *fieldIndex(info, "W");
+    const int rowW = hammersGiven ? wField : -1;
+
+    TabInputs inputs = tab;
+    inputs.texts.resize(std::max(inputs.texts.size(), tabTexts(tab.formula).fieldLabels.size()));
+    FormulaCells out{{tab.formula, true, OutcomeKind::Ok, std::nullopt}, {}};
+    out.cells.reserve(rows.size());
+    for (const ChartRow& row : rows) {
+        inputs.texts[static_cast<std::size_t>(hField)] = row.h;
+        if (row.hammer) inputs.texts[static_cast<std::size_t>(wField)] = *row.hammer;
+        TabOutcome outcome = calculateTab(inputs);
+        if (rowIndependent(outcome, hField, rowW)) {
+            out.column = {tab.formula, false, outcome.kind, std::move(outcome.message)};
+            out.cells.clear();
+            break;
+        }
+        out.cells.push_back(cellOf(outcome, inputs.texts[static_cast<std::size_t>(wField)]));
+    }
+    return out;
+}
+
+// Tables of this many calculations or more are worked out a formula to a thread.
+constexpr std::size_t kParallelCells = 1000;
+
+}  // namespace
+
 DrivingChart buildDrivingChart(const ChartRequest& request)
 {
     DrivingChart chart;
@@ -145,35 +186,30 @@ DrivingChart buildDrivingChart(const ChartRequest& request)
     for (const std::optional<std::string>& hammer : blocks)
         for (const std::string& h : request.heights) chart.rows.push_back({h, hammer, {}, std::nullopt});
 
-    for (const TabInputs& tab : request.tabs) {
-        const FormulaInfo& info = formulaInfo(tab.formula);
-        const int hField = *fieldIndex(info, "h");
-        const int wField = *fieldIndex(info, "W");
-        const int rowW = request.hammers.empty() ? -1 : wField;
+    // The formulas are independent of one another: large tables take one
+    // thread each, the calculators keeping no state between calls.
+    const bool hammersGiven = !request.hammers.empty();
+    std::vector<FormulaCells> formulas;
+    if (chart.rows.size() * request.tabs.size() >= kParallelCells && request.tabs.size() > 1) {
+        std::vector<std::future<FormulaCells>> pending;
+        for (const TabInputs& tab : request.tabs)
+            pending.push_back(std::async(std::launch::async, formulaCells, std::cref(tab), std::cref(chart.rows),
+                                         hammersGiven));
+        for (std::future<FormulaCells>& result : pending) formulas.push_back(result.get());
+    } else {
+        for (const TabInputs& tab : request.tabs) formulas.push_back(formulaCells(tab, chart.rows, hammersGiven));
+    }
 
-        TabInputs inputs = tab;
-        const std::size_t size = std::max<std::size_t>(inputs.texts.size(), tabTexts(tab.formula).fieldLabels.size());
-        inputs.texts.resize(size);
-        ChartColumn column{tab.formula, true, OutcomeKind::Ok, std::nullopt};
-        std::vector<ChartCell> cells;
-        cells.reserve(chart.rows.size());
-        for (const ChartRow& row : chart.rows) {
-            inputs.texts[static_cast<std::size_t>(hField)] = row.h;
-            if (row.hammer) inputs.texts[static_cast<std::size_t>(wField)] = *row.hammer;
-            const TabOutcome outcome = calculateTab(inputs);
-            if (rowIndependent(outcome, hField, rowW)) {
-                column = {tab.formula, false, outcome.kind, outcome.message};
-                break;
-            }
-            cells.push_back(cellOf(outcome, inputs.texts[static_cast<std::size_t>(wField)]));
-        }
+    for (FormulaCells& formula : formulas) {
         const std::size_t index = chart.columns.size();
-        chart.columns.push_back(column);
+        const bool hasColumns = formula.column.hasColumns;
+        chart.columns.push_back(std::move(formula.column));
         for (std::size_t r = 0; r < chart.rows.size(); ++r) {
             ChartRow& row = chart.rows[r];
-            row.cells.push_back(column.hasColumns ? cells[r] : ChartCell{});
-            if (!column.hasColumns || !cells[r].hasNumbers()) continue;
-            if (!row.governing || cells[r].blows30Value > row.cells[*row.governing].blows30Value) row.governing = index;
+            row.cells.push_back(hasColumns ? std::move(formula.cells[r]) : ChartCell{});
+            const ChartCell& cell = row.cells.back();
+            if (!cell.hasNumbers() || !hasColumns) continue;
+            if (!row.governing || cell.blows30Value > row.cells[*row.governing].blows30Value) row.governing = index;
         }
     }
     return chart;

@@ -64,6 +64,8 @@ private slots:
         QTest::addColumn<QKeySequence>("shortcut");
         QTest::newRow("printer set-up") << "main" << "setprint" << "ตั้งค่าเครื่องพิมพ์" << QKeySequence("Ctrl+P");
         QTest::newRow("leave") << "main" << "exitme" << "ออกจากโปรแกรม" << QKeySequence("Ctrl+C");
+        QTest::newRow("driving chart") << "tools" << "drivingchart" << "ตารางเกณฑ์การตอกตามระยะยก..."
+                                       << QKeySequence("Ctrl+T");
         QTest::newRow("capacity check") << "tools" << "capacitycheck" << "ตรวจสอบกำลังรับน้ำหนักจากผลการตอก..."
                                         << QKeySequence();
         QTest::newRow("home page") << "web" << "quelmara" << "Quelmara" << QKeySequence();
