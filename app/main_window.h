@@ -17,6 +17,7 @@
 // file open the title names it and any edit marks the window modified;
 // leaving a modified file asks whether to save it first.
 #include <QMainWindow>
+#include <QPointer>
 #include <QString>
 #include <array>
 
@@ -31,6 +32,7 @@ class QTabWidget;
 
 namespace app {
 
+class CapacityWindow;
 class CommonDialog;
 class FormulaTab;
 
@@ -59,6 +61,8 @@ public slots:
     void leaveProgram();
     // The tab's report, as the tab stands now, through the printer dialog.
     void printReport(calc::Formula formula);
+    // The capacity check window, one at a time: opened, or raised when open.
+    void showCapacityCheck();
 
     // Reads the pile file into the four tabs; on a bad file the message box
     // names the reason and nothing changes. False when nothing was opened.
@@ -102,6 +106,7 @@ private:
     CommonDialog* commonDialog_ = nullptr;
     QTabWidget* tabs_ = nullptr;
     std::array<FormulaTab*, 4> pages_{};
+    QPointer<CapacityWindow> capacityWindow_;
 };
 
 }  // namespace app

@@ -49,6 +49,11 @@ MenuActions buildMenuBar(QMainWindow* window)
     items.setprint = addItem(main, "setprint", QStringLiteral("ตั้งค่าเครื่องพิมพ์"), QKeySequence(Qt::CTRL | Qt::Key_P));
     items.exitme = addItem(main, "exitme", QStringLiteral("ออกจากโปรแกรม"), QKeySequence(Qt::CTRL | Qt::Key_C));
 
+    QMenu* tools = addMenu(window, "tools", QStringLiteral("เครื่องมือ"));
+    items.drivingchart = addItem(tools, "drivingchart", QStringLiteral("ตารางเกณฑ์การตอกตามระยะยก..."),
+                                 QKeySequence(Qt::CTRL | Qt::Key_T));
+    items.capacitycheck = addItem(tools, "capacitycheck", QStringLiteral("ตรวจสอบกำลังรับน้ำหนักจากผลการตอก..."));
+
     QMenu* web = addMenu(window, "web", QStringLiteral("On The Web"));
     items.quelmara = addItem(web, "quelmara", QString::fromUtf8(maker::kSiteName));
     items.club = addItem(web, "club", QStringLiteral("Vostraleen Club"));

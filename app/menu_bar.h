@@ -1,7 +1,8 @@
 #pragma once
 // The main window's menu: หลัก (open, save, save as, the recently used pile
-// files, printer set-up, leave the program), On The
-// Web (the maker's pages) and เกี่ยวกับ... (About). Every item carries its
+// files, printer set-up, leave the program), เครื่องมือ (the driving chart,
+// the capacity check of a driving record), On The Web (the maker's pages) and
+// เกี่ยวกับ... (About). Every item carries its
 // objectName; the main window connects the ones it serves.
 #include <array>
 
@@ -18,6 +19,8 @@ struct MenuActions {
     QAction* recentSeparator = nullptr;
     QAction* setprint = nullptr;
     QAction* exitme = nullptr;
+    QAction* drivingchart = nullptr;
+    QAction* capacitycheck = nullptr;
     QAction* quelmara = nullptr;
     QAction* club = nullptr;
     QAction* crose = nullptr;

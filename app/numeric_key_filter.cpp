@@ -29,6 +29,11 @@ void moveFocusOn(QObject* field)
 
 NumericKeyFilter::NumericKeyFilter(QObject* parent) : QObject(parent) {}
 
+NumericKeyFilter::NumericKeyFilter(QObject* parent, const QString& alsoAccepted)
+    : QObject(parent), alsoAccepted_(alsoAccepted)
+{
+}
+
 bool NumericKeyFilter::accepts(const QString& typed)
 {
     for (QChar c : typed)
@@ -65,7 +70,9 @@ bool NumericKeyFilter::eventFilter(QObject* watched, QEvent* event)
         moveFocusOn(watched);
         return true;
     }
-    return !accepts(typed);
+    for (QChar c : typed)
+        if (!isAcceptedCharacter(c) && !alsoAccepted_.contains(c)) return true;
+    return false;
 }
 
 }  // namespace app

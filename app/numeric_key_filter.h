@@ -12,6 +12,9 @@ class NumericKeyFilter : public QObject {
     Q_OBJECT
 public:
     explicit NumericKeyFilter(QObject* parent = nullptr);
+    // A filter that also lets through each character of `alsoAccepted` (the
+    // separators of a list of numbers).
+    NumericKeyFilter(QObject* parent, const QString& alsoAccepted);
 
     // Whether a typed text gets through: the characters "0123456789.", and
     // also the locale's decimal separator where it is not the full stop, so
@@ -20,6 +23,9 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QString alsoAccepted_;
 };
 
 }  // namespace app

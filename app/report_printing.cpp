@@ -36,4 +36,12 @@ void printReport(QWidget* owner, CommonDialog& dialog, const report::TabSnapshot
     if (!page || !printChecked(*page, dialog.printer())) showCheckMessage(owner, QString::fromUtf8(kPrintFailure));
 }
 
+void printPages(QWidget* owner, CommonDialog& dialog, const std::vector<report::Page>& pages, const QString& docName)
+{
+    if (!dialog.showPrinter(owner)) return;
+    dialog.printer().setDocName(docName);
+    if (pages.empty() || !report::printPages(pages, dialog.printer()))
+        showCheckMessage(owner, QString::fromUtf8(kPrintFailure));
+}
+
 }  // namespace app

@@ -1,11 +1,12 @@
 // blowcount_bench: the calculators, the report pages and their PDFs under
 // Google Benchmark. Takes Google Benchmark's flags, and --rows=FILE to write
 // the performance table's rows of every benchmark with a target into FILE.
-// The PDF benchmarks need a QGuiApplication (the font database): on the
-// offscreen platform unless QT_QPA_PLATFORM says otherwise.
+// The PDF and window benchmarks need a QApplication (the font database, the
+// widgets and Qt Charts): on the offscreen platform unless QT_QPA_PLATFORM
+// says otherwise.
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
+#include <QApplication>
 #include <cstring>
 #include <fstream>
 #include <string>
@@ -30,7 +31,7 @@ int main(int argc, char* argv[])
     if (benchmark::ReportUnrecognizedArguments(count, args.data())) return 1;
 
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication application(count, args.data());
+    QApplication application(count, args.data());
 
     bench::TargetReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);

@@ -20,6 +20,9 @@ constexpr Target kTargets[] = {
     {"calculate/", 5e-6, 1e-6, "µs", 2},
     {"buildPage/", 50e-6, 1e-6, "µs", 2},
     {"paintToPdf/", 50e-3, 1e-3, "ms", 2},
+    {"drivingChart/", 5e-3, 1e-3, "ms", 2},
+    {"chartWindowUpdate/", 16e-3, 1e-3, "ms", 2},
+    {"chartPdf/", 100e-3, 1e-3, "ms", 2},
 };
 
 const Target* targetOf(const std::string& name)

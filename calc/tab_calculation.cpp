@@ -1,5 +1,7 @@
 #include "calc/tab_calculation.h"
 
+#include <utility>
+
 #include "calc/danish.h"
 #include "calc/engineering_news.h"
 #include "calc/hiley.h"
@@ -24,12 +26,12 @@ TabOutcome run(const TabInputs& tab, Outcome<State> (*calculator)(const Inputs&,
     inputs.decimalSeparator = tab.decimalSeparator;
     if constexpr (requires { inputs.boxes; }) inputs.boxes = tab.boxes;
 
-    const Outcome<State> outcome = calculator(inputs, State{});
+    Outcome<State> outcome = calculator(inputs, State{});
     TabOutcome out;
     out.kind = outcome.kind;
-    out.message = outcome.message;
+    out.message = std::move(outcome.message);
     out.focus = outcome.focus;
-    out.results = outcome.results;
+    out.results = std::move(outcome.results);
     if (outcome.kind == OutcomeKind::Ok || outcome.kind == OutcomeKind::Negative) out.S = outcome.state.S;
     out.printable = outcome.printable;
     return out;

@@ -4,6 +4,7 @@
 #include <iterator>
 
 #include "calc/formula_names.h"
+#include "calc/numbers.h"
 
 namespace cli {
 
@@ -33,6 +34,7 @@ struct FlagOption {
 };
 const FlagOption kFlagOptions[] = {
     {"--json", &Request::json},
+    {"--csv", &Request::csv},
 };
 
 // Options followed by a value: they may be given once.
@@ -44,7 +46,29 @@ struct ValueOption {
 const ValueOption kValueOptions[] = {
     {"--file", "PILE", &Request::filePath},
     {"--pdf", "FILE", &Request::pdfPath},
+    {"--set10", "number", &Request::set10},
+    {"--blows30", "number", &Request::blows30},
+    {"--heights", "FROM:TO:STEP", &Request::heights},
+    {"--formulas", "NAME,...", &Request::formulaList},
 };
+
+// The table options against the rest; the first problem, if any.
+std::optional<UsageError> checkTableOptions(const Request& request)
+{
+    if (request.json && request.csv) return error("'--json' and '--csv' cannot both be given");
+    if ((request.chart || request.heights) && (request.set10 || request.blows30))
+        return error(quoted(request.set10 ? "--set10" : "--blows30") + " applies to a single calculation, not a table");
+    if (request.chart) {
+        if (!request.filePath) return error("'chart' needs '--file PILE'");
+        return std::nullopt;
+    }
+    if (request.formulaList) return error("'--formulas' applies to 'chart' only");
+    if (!request.heights) {
+        if (!request.hammers.empty()) return error("'--hammer' needs '--heights FROM:TO:STEP'");
+        if (request.csv) return error("'--csv' needs '--heights FROM:TO:STEP'");
+    }
+    return std::nullopt;
+}
 
 }  // namespace
 
@@ -52,7 +76,10 @@ std::string usageText()
 {
     std::string text =
         "usage: blowcount-cli FORMULA [--file PILE.blowcount] [--json] [--pdf FILE] [FIELD=TEXT ...]\n"
-        "                     [rc|prestressed] [square|round]\n"
+        "                     [rc|prestressed] [square|round] [--set10 CM | --blows30 N]\n"
+        "       blowcount-cli FORMULA ... --heights FROM:TO:STEP [--hammer W]... [--json | --csv] [--pdf FILE]\n"
+        "       blowcount-cli chart --file PILE [--heights FROM:TO:STEP] [--hammer W]...\n"
+        "                     [--formulas engineering-news,hiley,danish,janbu] [--json | --csv] [--pdf FILE]\n"
         "FORMULA and its FIELDs:\n";
     for (const FormulaInfo& f : formulas()) {
         std::string name = f.name;
@@ -68,6 +95,15 @@ std::string usageText()
         "--json writes one JSON object; its \"page\" holds the report's lines, or null.\n"
         "--pdf FILE writes the report the print button would print, as a one-page A4 PDF;\n"
         "  a calculation that shows no print button writes none and exits 1.\n"
+        "--set10 CM (the set of the last ten blows) or --blows30 N (the blows per 30 cm):\n"
+        "  the driving record; after the calculation, the load it proves by the formula,\n"
+        "  at the drop height h. With --json, \"capacity\" holds S, Qu, safe_load, required, meets.\n"
+        "--heights FROM:TO:STEP (cm) gives the driving chart: the criterion at FROM, FROM+STEP, ... up to TO\n"
+        "  (at most 1000 rows), each row the calculation with h set to it; --hammer W, once or more,\n"
+        "  repeats the rows for each hammer weight W (t). 'chart' sets the formulas of the pile file\n"
+        "  side by side (all four unless --formulas names some), over 50:150:10 unless --heights is given.\n"
+        "  --csv writes the table as CSV (UTF-8, '.' in numbers); --pdf FILE writes its printed pages.\n"
+        "  Exit 0 with a table, 1 when no formula could be calculated.\n"
         "--version prints the program's name and version.\n";
     return text;
 }
@@ -89,6 +125,9 @@ ParsedArguments parseArguments(const std::vector<std::string>& args)
         const auto value = std::ranges::find(kValueOptions, arg, &ValueOption::name);
         if (flag != std::end(kFlagOptions)) {
             request.*flag->target = true;
+        } else if (arg == "--hammer") {
+            if (i + 1 == args.size() || args[i + 1].empty()) return error(quoted(arg) + " needs a W");
+            request.hammers.push_back(args[++i]);
         } else if (value != std::end(kValueOptions)) {
             std::optional<std::string>& target = request.*value->target;
             if (target) return error(quoted(arg) + " given twice");
@@ -97,14 +136,25 @@ ParsedArguments parseArguments(const std::vector<std::string>& args)
             target = args[++i];
         } else if (arg.starts_with("-")) {
             return error("unknown option " + quoted(arg));
-        } else if (!info) {
+        } else if (!info && !request.chart && arg == "chart") {
+            request.chart = true;
+        } else if (!info && !request.chart) {
             info = findFormula(arg);
             if (!info) return error("unknown formula " + quoted(arg));
         } else {
             rest.push_back(arg);
         }
     }
+    if (request.chart) {
+        if (!rest.empty()) return error("unexpected argument " + quoted(rest.front()) + " after 'chart'");
+        if (auto problem = checkTableOptions(request)) return *problem;
+        return request;
+    }
     if (!info) return error("missing FORMULA");
+    if (auto problem = checkTableOptions(request)) return *problem;
+    if (request.set10 && request.blows30) return error("'--blows30' cannot be given with '--set10'");
+    if (request.set10) request.record = RecordOption{"--set10", calc::RecordForm::TenBlowSet, *request.set10};
+    if (request.blows30) request.record = RecordOption{"--blows30", calc::RecordForm::BlowsPerFoot, *request.blows30};
 
     request.formula = info->formula;
     for (const std::string& arg : rest) {
@@ -125,6 +175,12 @@ ParsedArguments parseArguments(const std::vector<std::string>& args)
         }
     }
     return request;
+}
+
+std::optional<UsageError> checkRecordNumber(const Request& request, std::string_view decimalSeparator)
+{
+    if (!request.record || calc::textToNumber(request.record->value, decimalSeparator)) return std::nullopt;
+    return error(quoted(request.record->option) + " needs a number, not " + quoted(request.record->value));
 }
 
 }  // namespace cli

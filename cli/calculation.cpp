@@ -22,13 +22,22 @@ Calculation calculate(const Request& request, std::string_view decimalSeparator)
     c.boxes.square = request.roundSection == false;
     c.boxes.round = request.roundSection == true;
 
-    const calc::TabOutcome outcome = calc::calculateTab({c.formula, c.texts, c.boxes, c.decimalSeparator});
+    const calc::TabInputs inputs{c.formula, c.texts, c.boxes, c.decimalSeparator};
+    std::optional<calc::CapacityCheck> check;
+    if (request.record) check = calc::checkCapacity(inputs, {request.record->form, request.record->value, std::nullopt});
+    const calc::TabOutcome outcome = check ? check->tab : calc::calculateTab(inputs);
     c.kind = outcome.kind;
     c.message = outcome.message;
     if (outcome.focus) c.focus = calc::fieldName(c.formula, *outcome.focus);
     c.results = outcome.results;
     c.S = outcome.S;
     c.printable = outcome.printable;
+    if (check) {
+        c.recordGiven = true;
+        if (check->capacity) c.capacity = calc::capacityTexts(*check->capacity, c.decimalSeparator);
+        // The calculation's own message is not repeated for the capacity.
+        if (!check->tabRefused && check->message != c.message) c.capacityMessage = check->message;
+    }
     return c;
 }
 

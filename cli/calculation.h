@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "calc/capacity.h"
 #include "calc/outcome.h"
 #include "calc/pile.h"
 #include "calc/tab_texts.h"
@@ -28,6 +29,11 @@ struct Calculation {
     std::optional<std::vector<std::string>> results;  // result label texts, top to bottom
     std::optional<float> S;                           // when this calculation stored one
     bool printable = false;
+
+    // With a driving record: the capacity it proves, or why there is none.
+    bool recordGiven = false;
+    std::optional<calc::CapacityTexts> capacity;
+    std::optional<std::string> capacityMessage;  // not repeated when it is the calculation's own message
 };
 
 // The field texts the calculator gets: the given ones, else the window's

@@ -1,7 +1,9 @@
 // blowcount-cli: the blow-count criterion of a precast concrete pile by one of
 // the four formulas, from the command line, through the same calculators as
 // the window. With --pdf FILE it also writes the tab's report as a PDF.
-// With --file PILE the tab comes from a pile file the window saved.
+// With --file PILE the tab comes from a pile file the window saved. With
+// --heights, or as "chart" with the formulas of a pile file, it prints the
+// driving chart: the criterion over a range of drop heights (and hammers).
 // Exit status: 0 without a message, 1 with one, when the pile file cannot be
 // read or the report could not be written, 2 on a usage error.
 #include <clocale>
@@ -10,6 +12,7 @@
 #include <vector>
 
 #include "cli/arguments.h"
+#include "cli/chart_command.h"
 #include "cli/calculation.h"
 #include "cli/output.h"
 #include "cli/pdf_report.h"
@@ -70,10 +73,16 @@ int main(int argc, char** argv)
     }
 
     cli::Request request = std::get<cli::Request>(parsed);
+    if (const std::optional<cli::UsageError> bad = cli::checkRecordNumber(request, separator)) {
+        write(stderr, "blowcount-cli: " + bad->message + "\n" + cli::usageText());
+        return 2;
+    }
+    if (request.chart) return cli::runChart(request, separator);
     if (const std::optional<std::string> problem = cli::fillFromPileFile(request, separator)) {
         write(stderr, "blowcount-cli: cannot open '" + *request.filePath + "': " + *problem + "\n");
         return 1;
     }
+    if (request.heights) return cli::runChart(request, separator);
     const cli::Calculation calculation = cli::calculate(request, separator);
     write(stdout, request.json ? cli::jsonObject(calculation).text() + "\n" : cli::plainText(calculation));
     if (std::fflush(stdout) != 0) return 2;

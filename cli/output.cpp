@@ -1,5 +1,7 @@
 #include "cli/output.h"
 
+#include <utility>
+
 #include "cli/report_page.h"
 #include "report/page_json.h"
 
@@ -11,6 +13,9 @@ std::string plainText(const Calculation& c)
     if (c.results)
         for (const std::string& line : *c.results) out += line + "\n";
     if (c.message) out += *c.message + "\n";
+    if (c.capacity)
+        for (const std::string& line : calc::capacityLines(*c.capacity)) out += line + "\n";
+    if (c.capacityMessage) out += *c.capacityMessage + "\n";
     return out;
 }
 
@@ -25,12 +30,24 @@ JsonObject jsonObject(const Calculation& c)
         .addBool("printable", c.printable);
     const std::optional<report::Page> page = reportPage(c);
     json.add("page", page ? report::pageJsonValue(*page) : nlohmann::ordered_json());
+    if (c.recordGiven) {
+        nlohmann::ordered_json capacity;  // null when not computed
+        if (c.capacity)
+            capacity = JsonObject{}
+                           .addString("S", c.capacity->S)
+                           .addString("Qu", c.capacity->Qu)
+                           .addString("safe_load", c.capacity->safeLoad)
+                           .addString("required", c.capacity->required)
+                           .addBool("meets", c.capacity->meets)
+                           .value();
+        json.add("capacity", std::move(capacity)).addString("capacity_message", c.capacityMessage);
+    }
     return json;
 }
 
 int exitStatus(const Calculation& c)
 {
-    return c.message ? 1 : 0;
+    return c.message || c.capacityMessage ? 1 : 0;
 }
 
 }  // namespace cli

@@ -15,7 +15,8 @@ std::string plainText(const Calculation& c);
 // calculation shows no print button).
 JsonObject jsonObject(const Calculation& c);
 
-// 0 when the calculation ended without a message, 1 when it ended with one.
+// 0 when the calculation (and the capacity, with a record) ended without a
+// message, 1 when either ended with one.
 int exitStatus(const Calculation& c);
 
 }  // namespace cli

@@ -1,10 +1,11 @@
 // blowcount-cli-pdf.so: the report painter behind blowcount-cli --pdf. It
-// starts a QGuiApplication for the length of one call, on the offscreen
-// platform where there is no display.
+// starts a QApplication (charts are drawn by Qt Charts, which needs Qt
+// Widgets) for the length of one call, on the offscreen platform where there
+// is no display.
 #include <cstdio>
 
 #include <QFile>
-#include <QGuiApplication>
+#include <QApplication>
 
 #include "cli/pdf_module.h"
 #include "report/page_painter.h"
@@ -19,13 +20,8 @@ void quietNotices(QtMsgType type, const QMessageLogContext&, const QString& mess
     if (type == QtCriticalMsg || type == QtFatalMsg) std::fprintf(stderr, "%s\n", qPrintable(message));
 }
 
-}  // namespace
-
-extern "C" __attribute__((visibility("default"))) bool blowcount_write_report_pdf(const report::Page* page,
-                                                                                  const char* path,
-                                                                                  std::string* problem)
+bool writePages(const std::vector<report::Page>& pages, const char* path, std::string* problem)
 {
-    [[maybe_unused]] constexpr cli::WriteReportPdfEntry checked = &blowcount_write_report_pdf;
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY")
         && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -35,10 +31,28 @@ extern "C" __attribute__((visibility("default"))) bool blowcount_write_report_pd
     char* argv[] = {name, nullptr};
     bool written = false;
     {
-        const QGuiApplication app(argc, argv);
+        const QApplication app(argc, argv);
         if (!report::reportFont()) *problem = "no installed font has Thai letters";
-        else written = report::writePdf(*page, QFile::decodeName(path));
+        else written = report::writePdf(pages, QFile::decodeName(path));
     }
     qInstallMessageHandler(previous);
     return written;
+}
+
+}  // namespace
+
+extern "C" __attribute__((visibility("default"))) bool blowcount_write_report_pdf(const report::Page* page,
+                                                                                  const char* path,
+                                                                                  std::string* problem)
+{
+    [[maybe_unused]] constexpr cli::WriteReportPdfEntry checked = &blowcount_write_report_pdf;
+    return writePages({*page}, path, problem);
+}
+
+extern "C" __attribute__((visibility("default"))) bool blowcount_write_pages_pdf(const std::vector<report::Page>* pages,
+                                                                                 const char* path,
+                                                                                 std::string* problem)
+{
+    [[maybe_unused]] constexpr cli::WritePagesPdfEntry checked = &blowcount_write_pages_pdf;
+    return writePages(*pages, path, problem);
 }

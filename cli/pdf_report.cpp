@@ -22,11 +22,9 @@ std::vector<std::filesystem::path> moduleCandidates()
     return {folder / kPdfModuleFile, folder / BLOWCOUNT_CLI_MODULE_FOLDER / kPdfModuleFile};
 }
 
-}  // namespace
-
-std::optional<std::string> writeReportPdf(const report::Page& page, const std::string& path)
+// The module's entry `name`, or why it cannot be had.
+void* moduleEntry(const char* name, const std::string& where, std::string& problem)
 {
-    const std::string where = "could not write the report to '" + path + "'";
     void* module = nullptr;
     std::string loadError;
     for (const std::filesystem::path& candidate : moduleCandidates()) {
@@ -35,14 +33,40 @@ std::optional<std::string> writeReportPdf(const report::Page& page, const std::s
         if (module) break;
         if (const char* text = dlerror()) loadError = text;
     }
-    if (!module)
-        return where + ": " + (loadError.empty() ? std::string(kPdfModuleFile) + " not found" : loadError);
-
+    if (!module) {
+        problem = where + ": " + (loadError.empty() ? std::string(kPdfModuleFile) + " not found" : loadError);
+        return nullptr;
+    }
     // The module stays loaded: Qt does not unload cleanly, and the program ends soon.
-    const auto entry = reinterpret_cast<WriteReportPdfEntry>(dlsym(module, kPdfModuleEntry));
-    if (!entry) return where + ": " + kPdfModuleFile + " has no " + kPdfModuleEntry;
+    void* entry = dlsym(module, name);
+    if (!entry) problem = where + ": " + kPdfModuleFile + " has no " + name;
+    return entry;
+}
+
+std::string describe(const std::string& where, const std::string& problem)
+{
+    return problem.empty() ? where : where + ": " + problem;
+}
+
+}  // namespace
+
+std::optional<std::string> writeReportPdf(const report::Page& page, const std::string& path)
+{
+    const std::string where = "could not write the report to '" + path + "'";
     std::string problem;
-    if (!entry(&page, path.c_str(), &problem)) return problem.empty() ? where : where + ": " + problem;
+    const auto entry = reinterpret_cast<WriteReportPdfEntry>(moduleEntry(kPdfModuleEntry, where, problem));
+    if (!entry) return problem;
+    if (!entry(&page, path.c_str(), &problem)) return describe(where, problem);
+    return std::nullopt;
+}
+
+std::optional<std::string> writePagesPdf(const std::vector<report::Page>& pages, const std::string& path)
+{
+    const std::string where = "could not write the report to '" + path + "'";
+    std::string problem;
+    const auto entry = reinterpret_cast<WritePagesPdfEntry>(moduleEntry(kPdfModulePagesEntry, where, problem));
+    if (!entry) return problem;
+    if (!entry(&pages, path.c_str(), &problem)) return describe(where, problem);
     return std::nullopt;
 }
 

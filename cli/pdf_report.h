@@ -6,6 +6,7 @@
 // neither loads Qt's libraries nor needs a display.
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "report/page.h"
 
@@ -14,5 +15,8 @@ namespace cli {
 // Nothing when the file was written, else why not (one line, no newline). A
 // file already at `path` is left as it was when writing fails.
 std::optional<std::string> writeReportPdf(const report::Page& page, const std::string& path);
+
+// The same for a report of several pages.
+std::optional<std::string> writePagesPdf(const std::vector<report::Page>& pages, const std::string& path);
 
 }  // namespace cli

@@ -8,6 +8,7 @@
 #include <QPrinter>
 #include <QSaveFile>
 
+#include "report/chart_drawing.h"
 #include "report/report_font.h"
 
 namespace report {
@@ -30,6 +31,19 @@ bool paintPage(QPainter& painter, const Page& page)
 
     const double dotsPerTwipX = device->logicalDpiX() / 1440.0;
     const double dotsPerTwipY = device->logicalDpiY() / 1440.0;
+    bool drawn = true;
+    for (const Chart& chart : page.charts) {
+        const QRectF target(chart.place.x * dotsPerTwipX, chart.place.y * dotsPerTwipY,
+                            chart.place.width * dotsPerTwipX, chart.place.height * dotsPerTwipY);
+        drawn = paintChart(painter, chart, target) && drawn;
+    }
+    painter.save();
+    for (const Rule& rule : page.rules) {
+        painter.setPen(QPen(Qt::black, rule.width * dotsPerTwipX, Qt::SolidLine, Qt::FlatCap));
+        painter.drawLine(QPointF(rule.x1 * dotsPerTwipX, rule.y1 * dotsPerTwipY),
+                         QPointF(rule.x2 * dotsPerTwipX, rule.y2 * dotsPerTwipY));
+    }
+    painter.restore();
     for (const Line& line : page.lines) {
         const QFont lineFace = lineFont(*font, line, *device);
         const QFontMetricsF metrics(lineFace, device);
@@ -37,28 +51,42 @@ bool paintPage(QPainter& painter, const Page& page)
         painter.drawText(QPointF(line.x * dotsPerTwipX, line.y * dotsPerTwipY + metrics.ascent()),
                          QString::fromStdString(line.text));
     }
-    return painter.isActive();
+    return drawn && painter.isActive();
 }
 
 bool printPage(const Page& page, QPrinter& printer)
 {
-    if (!printer.isValid() || !reportFont()) return false;
+    return printPages({page}, printer);
+}
+
+bool printPages(const std::vector<Page>& pages, QPrinter& printer)
+{
+    if (pages.empty() || !printer.isValid() || !reportFont()) return false;
     printer.setFullPage(false);
     if (!printer.setPageSize(QPageSize(QPageSize::A4))) return false;
     if (!printer.setPageOrientation(QPageLayout::Portrait)) return false;
 
     QPainter painter;
     if (!painter.begin(&printer)) return false;
-    if (!paintPage(painter, page) || failed(printer)) {
-        printer.abort();
-        painter.end();
-        return false;
+    for (std::size_t i = 0; i < pages.size(); ++i) {
+        const bool next = i == 0 || printer.newPage();
+        if (!next || !paintPage(painter, pages[i]) || failed(printer)) {
+            printer.abort();
+            painter.end();
+            return false;
+        }
     }
     return painter.end() && !failed(printer);
 }
 
 bool writePdf(const Page& page, const QString& path)
 {
+    return writePdf(std::vector<Page>{page}, path);
+}
+
+bool writePdf(const std::vector<Page>& pages, const QString& path)
+{
+    if (pages.empty()) return false;
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) return false;
     bool painted = false;
@@ -70,7 +98,9 @@ bool writePdf(const Page& page, const QString& path)
         writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, margins, QPageLayout::Point));
         QPainter painter;
         if (painter.begin(&writer)) {
-            painted = paintPage(painter, page);
+            painted = true;
+            for (std::size_t i = 0; i < pages.size() && painted; ++i)
+                painted = (i == 0 || writer.newPage()) && paintPage(painter, pages[i]);
             painted = painter.end() && painted;
         }
     }

@@ -1,7 +1,11 @@
 #pragma once
 // One routine puts a report page on paper or into a PDF: each line in the
 // report font, its left edge at X and the top of its line at Y, twips counted
-// from the top-left corner of the printable area of an A4 portrait page.
+// from the top-left corner of the printable area of an A4 portrait page; the
+// rules; and the charts, each drawn into its rectangle as the screen shows it.
+// A report of several pages goes out as one document.
+#include <vector>
+
 #include <QString>
 
 #include "report/page.h"
@@ -13,7 +17,8 @@ namespace report {
 
 // Paints the page with a painter already active on its device (a printer or
 // a PDF writer whose printable area is the page's frame). False when no
-// installed font writes Thai.
+// installed font writes Thai, or when the page has a chart and the program
+// runs no QApplication (Qt Charts draws with Qt Widgets).
 bool paintPage(QPainter& painter, const Page& page);
 
 // Sets the printer to A4 portrait with coordinates from the printable area,
@@ -23,10 +28,17 @@ bool paintPage(QPainter& painter, const Page& page);
 // printer error on the way.
 bool printPage(const Page& page, QPrinter& printer);
 
+// The pages, in order, as one print job; the same rules as printPage. False
+// for no pages.
+bool printPages(const std::vector<Page>& pages, QPrinter& printer);
+
 // The page as a one-page A4 portrait PDF whose printable area lies kPdfMargin
 // points inside the paper's edges. False when it cannot be written; a file
 // already at `path` is then left as it was.
 bool writePdf(const Page& page, const QString& path);
+
+// The pages as one A4 portrait PDF, a page each, as writePdf.
+bool writePdf(const std::vector<Page>& pages, const QString& path);
 
 inline constexpr double kPdfMargin = 10;     // points
 inline constexpr int kPdfResolution = 1200;  // dots per inch of the painter

@@ -14,6 +14,8 @@ PACKAGES=(
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
   # the icon's SVG, drawn at build time, and the print queue's state (CUPS)
   qt6-svg-dev libcups2-dev
+  # Qt Charts, and the OpenGL module files its CMake package asks for
+  qt6-charts-dev libqt6opengl6-dev
   # JSON for pile files and the command line's output (header-only)
   nlohmann-json3-dev
   # Thai fonts (Laksaman, Garuda, Loma, ... of the TLWG) and fontconfig

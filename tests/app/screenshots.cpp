@@ -20,6 +20,7 @@
 #include <QTimer>
 
 #include "app/about_window.h"
+#include "app/chart_window.h"
 #include "app/common_dialog.h"
 #include "app/file_dialogs.h"
 #include "app/formula_tab.h"
@@ -133,6 +134,22 @@ int main(int argc, char* argv[])
     save(&window, QStringLiteral("janbu-after"));
     window.findChild<QPushButton*>(QStringLiteral("Command15"))->click();
     save(&window, QStringLiteral("janbu-formula"));
+
+    // The driving chart over the four worked examples: as it opens, with two
+    // hammers, and with a range it cannot use; its printed pages as a PDF.
+    window.menuActions().drivingchart->trigger();
+    auto* chart = window.findChild<app::ChartWindow*>(QStringLiteral("ChartWindow"));
+    if (!chart || !QTest::qWaitForWindowExposed(chart)) return 1;
+    QTest::qWait(100);
+    save(chart, QStringLiteral("driving-chart"));
+    chart->writePdf(outDir + QStringLiteral("/driving-chart.pdf"));
+    QTest::keyClicks(chart->findChild<QLineEdit*>(QStringLiteral("hammers")), QStringLiteral("3 5"));
+    QTest::qWait(100);
+    save(chart, QStringLiteral("driving-chart-hammers"));
+    chart->findChild<QLineEdit*>(QStringLiteral("heightstep"))->setText(QStringLiteral("0"));
+    QTest::qWait(100);
+    save(chart, QStringLiteral("driving-chart-bad-range"));
+    chart->close();
 
     app::AboutWindow* about = app::showAboutWindow();
     if (!QTest::qWaitForWindowExposed(about)) return 1;

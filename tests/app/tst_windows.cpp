@@ -64,6 +64,10 @@ private slots:
         QTest::addColumn<QKeySequence>("shortcut");
         QTest::newRow("printer set-up") << "main" << "setprint" << "ตั้งค่าเครื่องพิมพ์" << QKeySequence("Ctrl+P");
         QTest::newRow("leave") << "main" << "exitme" << "ออกจากโปรแกรม" << QKeySequence("Ctrl+C");
+        QTest::newRow("driving chart") << "tools" << "drivingchart" << "ตารางเกณฑ์การตอกตามระยะยก..."
+                                       << QKeySequence("Ctrl+T");
+        QTest::newRow("capacity check") << "tools" << "capacitycheck" << "ตรวจสอบกำลังรับน้ำหนักจากผลการตอก..."
+                                        << QKeySequence();
         QTest::newRow("home page") << "web" << "quelmara" << "Quelmara" << QKeySequence();
         QTest::newRow("club") << "web" << "club" << "Vostraleen Club" << QKeySequence();
         QTest::newRow("courses") << "web" << "crose" << "อบรม-สัมนา" << QKeySequence();
@@ -79,9 +83,9 @@ private slots:
         QFETCH(QString, caption);
         QFETCH(QKeySequence, shortcut);
         const QList<QAction*> bar = window_->menuBar()->actions();
-        QCOMPARE(bar.size(), 3);
-        const QStringList titles = {"หลัก", "On The Web", "เกี่ยวกับ..."};
-        for (int i = 0; i < 3; ++i) QCOMPARE(bar[i]->text(), titles[i]);
+        const QStringList titles = {"หลัก", "เครื่องมือ", "On The Web", "เกี่ยวกับ..."};
+        QCOMPARE(bar.size(), titles.size());
+        for (int i = 0; i < titles.size(); ++i) QCOMPARE(bar[i]->text(), titles[i]);
         auto* owner = find<QMenu>(window_.get(), menu);
         QAction* action = owner->findChild<QAction*>(item);
         if (!action)

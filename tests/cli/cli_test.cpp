@@ -217,7 +217,7 @@ TEST(Cli, HelpGoesToStdoutAndExitsZero)
     EXPECT_EQ(r.exitCode, 0);
     EXPECT_TRUE(r.out.starts_with(
         "usage: blowcount-cli FORMULA [--file PILE.blowcount] [--json] [--pdf FILE] [FIELD=TEXT ...]\n"
-        "                     [rc|prestressed] [square|round]\n"))
+        "                     [rc|prestressed] [square|round] [--set10 CM | --blows30 N]\n"))
         << r.out;
     EXPECT_NE(r.out.find("hiley             D L Qa W h L2 r Z FS"), std::string::npos) << r.out;
     EXPECT_NE(r.out.find("\n--pdf FILE writes the report"), std::string::npos) << r.out;
