@@ -175,6 +175,7 @@ QGroupBox* FormulaTab::buildFormulaPanel(const char* name, const std::vector<Lab
         panel->show();
     });
     panel->hide();
+    formulaPanel_ = panel;
     return panel;
 }
 
@@ -198,6 +199,23 @@ void FormulaTab::setFocusOrder()
     for (QWidget* button : {calculateButton_, formulaButton_, endButton_, printButton_, closeButton_})
         if (button) order.push_back(button);
     for (std::size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
+}
+
+void FormulaTab::setInputs(const std::vector<std::string>& texts, const calc::PileBoxes& boxes)
+{
+    for (std::size_t i = 0; i < fields_.size(); ++i)
+        fields_[i]->setText(i < texts.size() ? QString::fromStdString(texts[i]) : QString());
+    if (boxes_.size() < 4) return;
+    const bool ticked[] = {boxes.reinforced, boxes.prestressed, boxes.square, boxes.round};
+    for (std::size_t i = 0; i < 4; ++i) boxes_[i]->setChecked(ticked[i]);
+}
+
+void FormulaTab::resetResults()
+{
+    for (QLabel* label : resultLabels_) label->clear();
+    printButton_->hide();
+    resultsFrame_->hide();
+    if (formulaPanel_) formulaPanel_->hide();
 }
 
 std::string FormulaTab::fieldText(int index) const { return field(index)->text().toStdString(); }

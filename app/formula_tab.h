@@ -49,6 +49,14 @@ public:
     calc::TabInputs inputs() const;
     calc::PileBoxes pileBoxes() const;
 
+    // Puts the texts (by field index; missing ones empty) into the fields and
+    // ticks the boxes as given, clearing the others.
+    void setInputs(const std::vector<std::string>& texts, const calc::PileBoxes& boxes);
+    // Back to the look of a fresh start: the results frame and the formula
+    // panel hidden, their result lines empty, the print button hidden. (The
+    // tab state is the main window's to reset.)
+    void resetResults();
+
 signals:
     // A field's text changed (typed, pasted or set) or a box was ticked or cleared.
     void inputsChanged();
@@ -114,6 +122,7 @@ private:
     QPushButton* printButton_ = nullptr;
     QPushButton* formulaButton_ = nullptr;
     QPushButton* closeButton_ = nullptr;
+    QGroupBox* formulaPanel_ = nullptr;
 };
 
 }  // namespace app

@@ -14,6 +14,7 @@
 #include "app/janbu_tab.h"
 #include "app/maker.h"
 #include "app/message_boxes.h"
+#include "app/recent_files.h"
 #include "app/report_printing.h"
 #include "app/status_bar.h"
 #include "app/tab_snapshot.h"
@@ -46,6 +47,8 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     for (calc::Formula formula : {calc::Formula::Hiley, calc::Formula::EngineeringNews, calc::Formula::Danish,
                                   calc::Formula::Janbu})
         page(formula)->writeInitialTexts();
+    for (FormulaTab* p : pages_) connect(p, &FormulaTab::inputsChanged, this, &MainWindow::markModified);
+    showRecentFiles(recentFiles());
 
     connect(this, &MainWindow::printRequested, this, &MainWindow::printReport);
     connect(this, &MainWindow::homePageRequested, this, [this] { openWebPage(this, WebPage::Home); });
@@ -57,6 +60,11 @@ void MainWindow::connectMenu()
 {
     connect(menu_.setprint, &QAction::triggered, this, [this] { commonDialog_->showPrinterSetUp(this); });
     connect(menu_.exitme, &QAction::triggered, this, &MainWindow::leaveProgram);
+    connect(menu_.fileopen, &QAction::triggered, this, &MainWindow::openWithDialog);
+    connect(menu_.filesave, &QAction::triggered, this, &MainWindow::save);
+    connect(menu_.filesaveas, &QAction::triggered, this, &MainWindow::saveAs);
+    for (std::size_t i = 0; i < menu_.recent.size(); ++i)
+        connect(menu_.recent[i], &QAction::triggered, this, [this, i] { openRecent(static_cast<int>(i)); });
     connect(menu_.drivingchart, &QAction::triggered, this, [this] { showChartWindow(*this); });
     const std::pair<QAction*, WebPage> links[] = {
         {menu_.quelmara, WebPage::Home},          {menu_.club, WebPage::ProductFamily},
@@ -98,7 +106,10 @@ void MainWindow::printReport(calc::Formula formula)
 
 void MainWindow::leaveProgram()
 {
-    if (confirmLeaving(this)) close();
+    // A modified file: the close asks whether to save it, in place of the
+    // confirmation (its Cancel keeps the program open).
+    if (!filePath_.isEmpty() && isWindowModified()) close();
+    else if (confirmLeaving(this)) close();
 }
 
 }  // namespace app

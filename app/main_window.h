@@ -10,7 +10,14 @@
 // An end button or the exit command → the leave-program confirmation →
 // close() → the program ends with its last window. The web items and the
 // tabs' logos open the maker's pages; เกี่ยวกับผลิตภัณฑ์ shows the About window.
+//
+// Pile files (main_window_files.cpp): เปิด... reads a .blowcount file into
+// the four tabs and starts each afresh with those texts; บันทึก and
+// บันทึกเป็น... write the four tabs' texts and boxes through QSaveFile. With a
+// file open the title names it and any edit marks the window modified;
+// leaving a modified file asks whether to save it first.
 #include <QMainWindow>
+#include <QString>
 #include <array>
 
 #include "app/menu_bar.h"
@@ -44,20 +51,48 @@ public:
     // The S the tab's last calculation stored.
     float storedS(calc::Formula formula) const;
 
+    // The pile file open now, empty when none is.
+    QString filePath() const { return filePath_; }
+
 public slots:
     // Asks "คุณต้องการจบการทำงานทั้งหมด  ใช่หรือไม่? "; Yes closes the window.
     void leaveProgram();
     // The tab's report, as the tab stands now, through the printer dialog.
     void printReport(calc::Formula formula);
 
+    // Reads the pile file into the four tabs; on a bad file the message box
+    // names the reason and nothing changes. False when nothing was opened.
+    bool openFile(const QString& path);
+    // The file dialog, then openFile(); after asking whether to save changes.
+    void openWithDialog();
+    // Writes the tabs to the open file, or asks for one as saveAs() does.
+    bool save();
+    bool saveAs();
+
 signals:
     void printRequested(calc::Formula formula);
     void homePageRequested();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void addPage(FormulaTab* page);
     void connectMenu();
 
+    bool saveTo(const QString& path);
+    // True when the tabs may be replaced or left: nothing unsaved in an open
+    // file, or the user saved or discarded it.
+    bool mayDropChanges();
+    void markModified();
+    void setFile(const QString& path);
+    void showRecentFiles(const QStringList& files);
+    void openRecent(int index);
+    void resetStates();
+    QString startFolder() const;
+
+    QString filePath_;
+    bool loading_ = false;  // the tabs are being filled from a file
     calc::EngineeringNewsState engineeringNews_;
     calc::HileyState hiley_;
     calc::DanishState danish_;

@@ -4,6 +4,7 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <string>
 
 #include "app/maker.h"
 
@@ -33,6 +34,18 @@ MenuActions buildMenuBar(QMainWindow* window)
 {
     MenuActions items;
     QMenu* main = addMenu(window, "main", QStringLiteral("หลัก"));
+    main->setToolTipsVisible(true);  // a recent file's whole path
+    items.fileopen = addItem(main, "fileopen", QStringLiteral("เปิด..."), QKeySequence(Qt::CTRL | Qt::Key_O));
+    items.filesave = addItem(main, "filesave", QStringLiteral("บันทึก"), QKeySequence(Qt::CTRL | Qt::Key_S));
+    items.filesaveas = addItem(main, "filesaveas", QStringLiteral("บันทึกเป็น..."),
+                               QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    items.recentSeparator = main->addSeparator();
+    items.recentSeparator->setVisible(false);
+    for (std::size_t i = 0; i < items.recent.size(); ++i) {
+        items.recent[i] = addItem(main, ("recent" + std::to_string(i)).c_str(), QString());
+        items.recent[i]->setVisible(false);
+    }
+    main->addSeparator();
     items.setprint = addItem(main, "setprint", QStringLiteral("ตั้งค่าเครื่องพิมพ์"), QKeySequence(Qt::CTRL | Qt::Key_P));
     items.exitme = addItem(main, "exitme", QStringLiteral("ออกจากโปรแกรม"), QKeySequence(Qt::CTRL | Qt::Key_C));
 

@@ -1,14 +1,21 @@
 #pragma once
-// The main window's menu: หลัก (printer set-up, leave the program),
-// เครื่องมือ (the driving chart), On The Web (the maker's pages) and
-// เกี่ยวกับ... (About). Every item carries its
+// The main window's menu: หลัก (open, save, save as, the recently used pile
+// files, printer set-up, leave the program), เครื่องมือ (the driving chart),
+// On The Web (the maker's pages) and เกี่ยวกับ... (About). Every item carries its
 // objectName; the main window connects the ones it serves.
+#include <array>
+
 class QAction;
 class QMainWindow;
 
 namespace app {
 
 struct MenuActions {
+    QAction* fileopen = nullptr;
+    QAction* filesave = nullptr;
+    QAction* filesaveas = nullptr;
+    std::array<QAction*, 5> recent{};  // recent0..recent4, hidden until they name a file
+    QAction* recentSeparator = nullptr;
     QAction* setprint = nullptr;
     QAction* exitme = nullptr;
     QAction* drivingchart = nullptr;

@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <memory>
 
 #include <nlohmann/json.hpp>
@@ -124,8 +125,6 @@ std::optional<PileFileError> readTab(const Json& tab, Formula formula, std::stri
     return readPair(tab, "section", "square", "round", formula, out.boxes.square, out.boxes.round);
 }
 
-const char* tabCaption(Formula formula) { return tabTexts(formula).caption; }
-
 }  // namespace
 
 TabInputs PileDocument::inputs(Formula formula) const
@@ -150,6 +149,9 @@ PileFileResult readPileFile(std::string_view text, std::string_view currentSepar
         json = Json::parse(text);
     } catch (const Json::parse_error& e) {
         return failure(Kind::NotJson, {}, "stopped at byte " + std::to_string(e.byte));
+    } catch (const Json::exception&) {
+        // out_of_range: a number beyond what a double holds, such as 1e999
+        return failure(Kind::NotJson, {}, "a number out of range");
     }
     if (!json.is_object()) return failure(Kind::NotJson, {}, "not an object");
     const auto format = json.find("format");
@@ -189,6 +191,11 @@ PileFileResult readPileFile(std::string_view text, std::string_view currentSepar
 
 PileFileResult loadPileFile(const std::string& path, std::string_view currentSeparator)
 {
+    // Only a regular file: opening a pipe would wait for a writer.
+    std::error_code ec;
+    const auto status = std::filesystem::status(path, ec);
+    if (status.type() == std::filesystem::file_type::not_found) return failure(Kind::Missing);
+    if (!ec && status.type() != std::filesystem::file_type::regular) return failure(Kind::NotRegular);
     errno = 0;
     const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"), &std::fclose);
     if (!file) {
@@ -241,63 +248,6 @@ std::optional<UnsavableField> unsavableField(const PileDocument& document)
             if (index < texts.size() && holdsControlCharacter(texts[index])) return UnsavableField{info.formula, f.index};
         }
     return std::nullopt;
-}
-
-std::string thaiUnsavableReason(const UnsavableField& field)
-{
-    const FormulaInfo& info = formulaInfo(field.formula);
-    std::string symbol;
-    for (const FieldSymbol& f : info.fields)
-        if (f.index == field.index) symbol = f.symbol;
-    return "ช่อง " + symbol + " ในแท็บ " + tabCaption(field.formula) + " มีอักขระควบคุม";
-}
-
-std::string thaiReason(const PileFileError& e)
-{
-    const std::string tab = std::string("ในแท็บ ") + tabCaption(e.formula);
-    switch (e.kind) {
-    case Kind::Unreadable: return "อ่านไฟล์ไม่ได้";
-    case Kind::Missing: return "ไม่พบไฟล์";
-    case Kind::TooLarge: return "ไฟล์ใหญ่เกิน 1 MiB";
-    case Kind::NotUtf8: return "ไฟล์ไม่ใช่ข้อความ UTF-8";
-    case Kind::NotJson: return "ไม่ใช่ไฟล์ JSON";
-    case Kind::NotPileFile: return "ไม่ใช่ไฟล์เสาเข็มของ Blow Count";
-    case Kind::NewerVersion: return "รุ่นของไฟล์ใหม่กว่าที่โปรแกรมนี้อ่านได้";
-    case Kind::BadVersion: return "รุ่นของไฟล์ไม่ถูกต้อง";
-    case Kind::BadSeparator: return "ตัวคั่นทศนิยมในไฟล์ไม่ถูกต้อง";
-    case Kind::BadStructure: return "โครงสร้างของไฟล์ไม่ถูกต้องที่ " + e.key;
-    case Kind::FieldNotText: return "ช่อง " + e.key + " " + tab + " ไม่ใช่ข้อความ";
-    case Kind::ControlCharacter: return "ช่อง " + e.key + " " + tab + " มีอักขระควบคุม";
-    case Kind::BadBox:
-        return (e.key == "material" ? "ชนิดเสาเข็ม " : "รูปหน้าตัด ") + tab + " ไม่ถูกต้อง";
-    }
-    return "ไฟล์ไม่ถูกต้อง";
-}
-
-std::string englishReason(const PileFileError& e)
-{
-    const std::string tab = std::string(" of ") + formulaInfo(e.formula).name;
-    switch (e.kind) {
-    case Kind::Unreadable: return "cannot read the file: " + e.detail;
-    case Kind::Missing: return "no such file";
-    case Kind::TooLarge: return "the file is larger than 1 MiB";
-    case Kind::NotUtf8: return "the file is not UTF-8 text";
-    case Kind::NotJson: return "not a JSON file" + (e.detail.empty() ? "" : " (" + e.detail + ")");
-    case Kind::NotPileFile: return "not a Blow Count pile file (\"format\" is not \"blowcount-pile\")";
-    case Kind::NewerVersion:
-        return "the file's version " + e.detail + " is newer than this program reads ("
-               + std::to_string(kPileFileVersion) + ")";
-    case Kind::BadVersion: return "\"version\" is not a whole number from 1";
-    case Kind::BadSeparator: return "\"decimal_separator\" is not one character";
-    case Kind::BadStructure: return "\"" + e.key + "\" is not an object";
-    case Kind::FieldNotText: return "field '" + e.key + "'" + tab + " is not a text";
-    case Kind::ControlCharacter: return "field '" + e.key + "'" + tab + " holds a control character";
-    case Kind::BadBox:
-        return "\"" + e.key + "\"" + tab
-               + (e.key == "material" ? " is not \"rc\", \"prestressed\" or null"
-                                      : " is not \"square\", \"round\" or null");
-    }
-    return "bad file";
 }
 
 }  // namespace calc

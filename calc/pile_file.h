@@ -53,6 +53,7 @@ struct PileFileError {
     enum class Kind {
         Unreadable,        // could not be opened or read; detail: the system's reason
         Missing,           // no such file
+        NotRegular,        // a folder, a device or a pipe
         TooLarge,          // over kPileFileMaxBytes
         NotUtf8,
         NotJson,           // detail: where the parser stopped

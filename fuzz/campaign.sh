@@ -34,13 +34,14 @@ while (($#)); do
     *) TARGETS+=("$1"); shift ;;
   esac
 done
-((${#TARGETS[@]})) || TARGETS=(text_to_number number_text engineering_news hiley danish janbu report_page)
+((${#TARGETS[@]})) || TARGETS=(text_to_number number_text engineering_news hiley danish janbu report_page pile_file)
 WORK="${WORK:-$BUILD/fuzz-work}"
 mkdir -p "$WORK/artifacts" "$WORK/logs"
 
 dictionary_of() {
   case "$1" in
     report_page) echo fuzz/dictionaries/report.dict ;;
+    pile_file) echo fuzz/dictionaries/pile_file.dict ;;
     *) echo fuzz/dictionaries/calculator.dict ;;
   esac
 }

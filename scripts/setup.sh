@@ -8,13 +8,10 @@ PACKAGES=(
   build-essential cmake ninja-build pkg-config
   # Qt 6 Widgets, Print Support and Test (qt6-base-dev), the platform plugins
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
-<<<<<<< HEAD
   # Qt Charts, and the OpenGL module files its CMake package asks for
   qt6-charts-dev libqt6opengl6-dev
-=======
   # JSON for pile files and the command line's output (header-only)
   nlohmann-json3-dev
->>>>>>> files
   # Thai fonts (Laksaman, Garuda, Loma, ... of the TLWG) and fontconfig
   fonts-thai-tlwg fontconfig
   # locale sources, for the tests that run in a comma-separator locale

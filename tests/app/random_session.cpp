@@ -87,6 +87,14 @@ RandomSession::RandomSession(const SessionOptions& options, ActionLog& log, Watc
         log_.note(QStringLiteral("web page %1 %2").arg(url.toString(), opens ? "opened" : "not opened (no browser)"));
         return opens;
     });
+    // Ctrl+O and Ctrl+S (typed among the Ctrl keys) bring up the file
+    // dialogs; the session's user cancels them, so no file is ever open and
+    // leaving asks as it always did.
+    previousAsker_ = app::setPathAsker([this](QWidget*, app::FileDialog dialog, const QString&) {
+        log_.note(dialog == app::FileDialog::Open ? QStringLiteral("open dialog cancelled")
+                                                  : QStringLiteral("save dialog cancelled"));
+        return QString();
+    });
     QGuiApplication::clipboard()->setText(QStringLiteral("probe"));
     clipboardWorks_ = QGuiApplication::clipboard()->text() == QStringLiteral("probe");
     openWindow();
@@ -95,6 +103,7 @@ RandomSession::RandomSession(const SessionOptions& options, ActionLog& log, Watc
 RandomSession::~RandomSession()
 {
     app::setUrlOpener(previousOpener_);
+    app::setPathAsker(previousAsker_);
     tabs_.clear();
     window_.reset();
     answerer_.reset();

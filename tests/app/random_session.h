@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "action_log.h"
+#include "app/file_dialogs.h"
 #include "app/web_page.h"
 #include "modal_answerer.h"
 #include "random_texts.h"
@@ -137,6 +138,7 @@ private:
     bool clipboardWorks_ = true;
     bool editing_ = false;  // this action may have changed field texts
     app::UrlOpener previousOpener_;
+    app::PathAsker previousAsker_;
     SessionFigures figures_;
 };
 

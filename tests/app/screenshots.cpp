@@ -2,7 +2,8 @@
 //   xvfb-run -s "-screen 0 1280x800x24" build/tests/app/blowcount-screenshots OUTDIR
 // The splash at several ticks, every tab before and after its worked example,
 // the About window, the printer dialog in its set-up form, and the Danish
-// report printed from its print button into OUTDIR/danish-report.pdf.
+// report printed from its print button into OUTDIR/danish-report.pdf, the
+// main menu with its file items and recent files, and the pile files' boxes.
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -10,6 +11,7 @@
 #include <QFile>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPushButton>
@@ -20,6 +22,7 @@
 #include "app/about_window.h"
 #include "app/chart_window.h"
 #include "app/common_dialog.h"
+#include "app/file_dialogs.h"
 #include "app/formula_tab.h"
 #include "app/interface_font.h"
 #include "app/main_window.h"
@@ -55,6 +58,17 @@ void acceptDialogLater(const QString& name)
     });
 }
 
+// Pictures the next message box as `name`, then presses `button`.
+void answerBoxLater(const QString& name, QMessageBox::StandardButton button)
+{
+    QTimer::singleShot(100, [name, button] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            save(box, name);
+            box->button(button)->click();
+        }
+    });
+}
+
 void fill(app::MainWindow& window, calc::Formula formula, const QStringList& texts, const QStringList& boxes)
 {
     app::FormulaTab* page = window.page(formula);
@@ -70,6 +84,8 @@ void fill(app::MainWindow& window, calc::Formula formula, const QStringList& tex
 
 int main(int argc, char* argv[])
 {
+    // The recent files go to the pictures' folder, not the user's settings.
+    qputenv("XDG_CONFIG_HOME", (argc > 1 ? QByteArray(argv[1]) : QByteArray(".")) + "/config");
     QApplication application(argc, argv);
     app::useInterfaceFont();
     outDir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
@@ -145,5 +161,42 @@ int main(int argc, char* argv[])
     answerBoxesLater();
     window.page(calc::Formula::EngineeringNews)->calculateButton()->click();
     save(&window, QStringLiteral("engineering-news-negative"));
+
+    // Pile files: saved, the menu with the recent file, a bad file, a failing
+    // save and the question on leaving.
+    QString nextPath = outDir + QStringLiteral("/pile-a.blowcount");
+    const app::PathAsker fileDialog =
+        app::setPathAsker([&nextPath](QWidget*, app::FileDialog, const QString&) { return nextPath; });
+    window.menuActions().filesaveas->trigger();
+    auto* menu = window.findChild<QMenu*>(QStringLiteral("main"));
+    menu->popup(window.mapToGlobal(QPoint(0, 0)));
+    QTest::qWait(200);
+    save(menu, QStringLiteral("menu-main"));
+    menu->hide();
+    QFile bad(outDir + QStringLiteral("/bad.blowcount"));
+    if (bad.open(QIODevice::WriteOnly)) bad.write(R"({"format":"blowcount-pile","version":1,"tabs":{"hiley":{"fields":{"L2":5}}}})");
+    bad.close();
+    answerBoxLater(QStringLiteral("open-failure"), QMessageBox::Ok);
+    window.openFile(bad.fileName());
+    nextPath = outDir + QStringLiteral("/no-such-folder/pile-b.blowcount");
+    answerBoxLater(QStringLiteral("save-failure"), QMessageBox::Ok);
+    window.menuActions().filesaveas->trigger();
+    // Opened again: each tab as at a fresh start with the saved texts.
+    window.openFile(outDir + QStringLiteral("/pile-a.blowcount"));
+    window.tabs()->setCurrentIndex(1);
+    save(&window, QStringLiteral("hiley-opened"));
+    window.tabs()->setCurrentIndex(3);
+    save(&window, QStringLiteral("janbu-opened"));
+    app::setPathAsker(fileDialog);
+    QTimer::singleShot(300, [] {
+        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            save(dialog, QStringLiteral("open-dialog"));
+            dialog->reject();
+        }
+    });
+    window.menuActions().fileopen->trigger();
+    window.page(calc::Formula::Janbu)->field(0)->setText(QStringLiteral("35"));
+    answerBoxLater(QStringLiteral("save-changes"), QMessageBox::Discard);
+    window.close();
     return 0;
 }

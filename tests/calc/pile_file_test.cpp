@@ -10,6 +10,7 @@
 
 #include "calc/formula_names.h"
 #include "calc/pile_file.h"
+#include "worked_examples.h"
 
 namespace calc {
 namespace {
@@ -140,6 +141,8 @@ INSTANTIATE_TEST_SUITE_P(
         BadFile{"text", "D=30 L=12", Kind::NotJson, "ไม่ใช่ไฟล์ JSON"},
         BadFile{"truncated", R"({"format":"blowcount-pile","version":1,"tabs":{)", Kind::NotJson, "ไม่ใช่ไฟล์ JSON"},
         BadFile{"array", "[]", Kind::NotJson, "ไม่ใช่ไฟล์ JSON"},
+        BadFile{"number_overflow", R"({"format":"blowcount-pile","version":1,"later":1e999})", Kind::NotJson,
+                "ไม่ใช่ไฟล์ JSON"},
         BadFile{"windows_874", "{\"format\":\"\xBA\"}", Kind::NotUtf8, "ไฟล์ไม่ใช่ข้อความ UTF-8"},
         BadFile{"too_large", std::string(kPileFileMaxBytes + 1, ' '), Kind::TooLarge, "ไฟล์ใหญ่เกิน 1 MiB"},
         BadFile{"other_format", R"({"format":"blowcount","version":1})", Kind::NotPileFile,
@@ -187,6 +190,21 @@ TEST(PileFile, LoadsFromDiskAndNamesWhatIsMissing)
     EXPECT_EQ(std::get<PileFileError>(gone).kind, Kind::Missing);
     const PileFileResult folder = loadPileFile(std::filesystem::temp_directory_path().string(), ",");
     ASSERT_TRUE(std::holds_alternative<PileFileError>(folder));
+    EXPECT_EQ(std::get<PileFileError>(folder).kind, Kind::NotRegular);
+}
+
+// What a file holds is what the tab calculates: the worked example, typed
+// with "," and calculated with ".".
+TEST(PileFile, OpensIntoTheCalculator)
+{
+    const PileDocument d = document(readPileFile(
+        R"({"format":"blowcount-pile","version":1,"decimal_separator":",","tabs":{"hiley":{"fields":)"
+        R"({"D":"30","L":"12","Qa":"40","W":"5","h":"100","L2":"5","r":"0,25","Z":"0,8","FS":"4"},)"
+        R"("material":"rc","section":"square"}}})",
+        "."));
+    const TabOutcome outcome = calculateTab(d.inputs(Formula::Hiley));
+    EXPECT_EQ(outcome.kind, OutcomeKind::Ok);
+    EXPECT_EQ(outcome.results, worked::kHileySquareRc);
 }
 
 TEST(PileFile, ATextWithAControlCharacterIsNamedBeforeSaving)
