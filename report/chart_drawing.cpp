@@ -120,6 +120,8 @@ QChart* makeChart(const Chart& chart)
     legend->setAlignment(chart.series.size() > kMostEntriesBelow ? Qt::AlignRight : Qt::AlignBottom);
     legend->setFont(chartFont(kLabelPixels));
     legend->setLabelColor(Qt::black);
+    // Each entry drawn as its series is (solid or dashed line, or marker).
+    legend->setMarkerShape(QLegend::MarkerShapeFromSeries);
 
     QValueAxis* x = makeAxis(chart.x, axisRange(chart, true));
     QValueAxis* y = makeAxis(chart.y, axisRange(chart, false));

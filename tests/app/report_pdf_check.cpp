@@ -21,7 +21,7 @@ void checkLines(const QString& pdf, const std::vector<report::Line>& lines, QPri
     const std::optional<report::ReportFont> thai = report::reportFont();
     QVERIFY2(thai, "no installed font writes Thai");
     report::ReportFont font = *thai;
-    font.stretch = report::fittedStretch(font, report::Page{lines}, printer);
+    font.stretch = report::fittedStretch(font, report::Page{lines, {}, {}}, printer);
     const QPointF origin = printer.pageLayout().paintRect(QPageLayout::Point).topLeft();
 
     const auto words = report::pdf::words(pdf);
