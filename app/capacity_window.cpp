@@ -252,13 +252,17 @@ void CapacityWindow::printReport()
                QStringLiteral("Blow Count - ") + QString::fromUtf8(report::kCapacityTitle));
 }
 
+bool CapacityWindow::writePdf(const QString& path) const
+{
+    return report::writePdf(report::capacityPage(study_), path);
+}
+
 void CapacityWindow::savePdf()
 {
     const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("บันทึกเป็น PDF"), QString(),
                                                       QStringLiteral("PDF (*.pdf)"));
     if (path.isEmpty()) return;
-    if (!report::writePdf(report::capacityPage(study_), path))
-        showCheckMessage(this, QStringLiteral("ไม่สามารถบันทึกไฟล์ PDF ได้"));
+    if (!writePdf(path)) showCheckMessage(this, QStringLiteral("ไม่สามารถบันทึกไฟล์ PDF ได้"));
 }
 
 }  // namespace app

@@ -29,6 +29,8 @@ public:
 
     // What the window shows now.
     const report::CapacityStudy& study() const { return study_; }
+    // The report of what the window shows now, as a PDF at `path`.
+    bool writePdf(const QString& path) const;
 
 public slots:
     void refresh();
