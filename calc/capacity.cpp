@@ -18,33 +18,6 @@ namespace {
 
 constexpr float kUnset = std::numeric_limits<float>::quiet_NaN();
 
-// The tab's calculator on the tab's inputs, from `start`: a tab state whose
-// derived values are not numbers, so that a value the calculation did not
-// store stays one.
-template <typename Inputs, typename State>
-Outcome<State> runFrom(const TabInputs& tab, Outcome<State> (*calculator)(const Inputs&, const State&),
-                       const State& start)
-{
-    Inputs inputs;
-    for (std::size_t i = 0; i < inputs.texts.size() && i < tab.texts.size(); ++i) inputs.texts[i] = tab.texts[i];
-    inputs.decimalSeparator = tab.decimalSeparator;
-    if constexpr (requires { inputs.boxes; }) inputs.boxes = tab.boxes;
-    return calculator(inputs, start);
-}
-
-template <typename State>
-TabOutcome tabOutcome(const Outcome<State>& outcome)
-{
-    TabOutcome out;
-    out.kind = outcome.kind;
-    out.message = outcome.message;
-    out.focus = outcome.focus;
-    out.results = outcome.results;
-    if (outcome.kind == OutcomeKind::Ok || outcome.kind == OutcomeKind::Negative) out.S = outcome.state.S;
-    out.printable = outcome.printable;
-    return out;
-}
-
 template <typename State>
 CapacityBasis common(Formula formula, const State& s)
 {
@@ -112,7 +85,9 @@ bool refusedByChecks(OutcomeKind kind)
 template <typename Inputs, typename State>
 CapacityCheck tabCheck(const TabInputs& tab, Outcome<State> (*calculator)(const Inputs&, const State&), State start)
 {
-    const Outcome<State> outcome = runFrom(tab, calculator, start);
+    // From `start`: a tab state whose derived values are not numbers, so
+    // that a value the calculation did not store stays one.
+    const Outcome<State> outcome = calculator(calculatorInputs<Inputs>(tab), start);
     CapacityCheck check;
     check.tab = tabOutcome(outcome);
     if (refusedByChecks(outcome.kind)) {

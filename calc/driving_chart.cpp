@@ -70,18 +70,10 @@ ChartCell cellOf(const TabOutcome& outcome, const std::string& W)
     return cell;
 }
 
-std::string replaced(std::string text, std::string_view from, std::string_view to)
-{
-    if (from.empty() || from == to) return text;
-    for (std::size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
-        text.replace(at, from.size(), to);
-    return text;
-}
-
 std::string csvField(const std::string& text)
 {
     if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
-    return "\"" + replaced(text, "\"", "\"\"") + "\"";
+    return "\"" + replaceAll(text, "\"", "\"\"") + "\"";
 }
 
 }  // namespace
@@ -252,7 +244,7 @@ ChartTableTexts chartTableTexts(const DrivingChart& chart, std::string_view numb
     table.header.push_back("เกณฑ์ ครั้ง/30 ซม.");
     table.header.push_back("สูตรที่กำหนด");
 
-    const auto number = [&](const std::string& text) { return replaced(text, chart.decimalSeparator, numberSeparator); };
+    const auto number = [&](const std::string& text) { return replaceAll(text, chart.decimalSeparator, numberSeparator); };
     for (const ChartRow& row : chart.rows) {
         std::vector<std::string> cells{number(row.h)};
         if (row.hammer) cells.push_back(number(*row.hammer));

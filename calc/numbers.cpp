@@ -124,4 +124,12 @@ std::optional<float> textToNumber(std::string_view text, std::string_view decima
     return value;
 }
 
+std::string replaceAll(std::string text, std::string_view from, std::string_view to)
+{
+    if (from.empty() || from == to) return text;
+    for (std::size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
+        text.replace(at, from.size(), to);
+    return text;
+}
+
 }  // namespace calc

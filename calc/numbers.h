@@ -27,4 +27,8 @@ std::string numberText(double value, std::string_view decimalSeparator);
 // the strict syntax above or lies beyond the float range.
 std::optional<float> textToNumber(std::string_view text, std::string_view decimalSeparator);
 
+// Every `from` in `text` replaced by `to` (a decimal separator by another);
+// the text unchanged when `from` is empty.
+std::string replaceAll(std::string text, std::string_view from, std::string_view to);
+
 }  // namespace calc

@@ -9,7 +9,9 @@
 
 #include <nlohmann/json.hpp>
 
+
 #include "calc/formula_names.h"
+#include "calc/numbers.h"
 
 namespace calc {
 
@@ -68,15 +70,6 @@ bool isUtf8(std::string_view text)
     return true;
 }
 
-// Every `from` in `text` replaced by `to`.
-std::string replaceSeparator(std::string text, std::string_view from, std::string_view to)
-{
-    if (from.empty() || from == to) return text;
-    for (std::size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
-        text.replace(at, from.size(), to);
-    return text;
-}
-
 PileFileError failure(Kind kind, std::string key = {}, std::string detail = {},
                       Formula formula = Formula::EngineeringNews)
 {
@@ -115,7 +108,7 @@ std::optional<PileFileError> readTab(const Json& tab, Formula formula, std::stri
             if (!it->is_string()) return failure(Kind::FieldNotText, f.symbol, {}, formula);
             const std::string& text = it->get_ref<const std::string&>();
             if (holdsControlCharacter(text)) return failure(Kind::ControlCharacter, f.symbol, {}, formula);
-            out.texts[static_cast<std::size_t>(f.index)] = replaceSeparator(text, fileSeparator, currentSeparator);
+            out.texts[static_cast<std::size_t>(f.index)] = replaceAll(text, fileSeparator, currentSeparator);
         }
     }
     if (!info.hasPileBoxes) return std::nullopt;

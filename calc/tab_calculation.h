@@ -4,6 +4,7 @@
 // field texts by index, the check boxes and the decimal separator in, what
 // the tab's calculator decided out. The calculation starts from a fresh tab
 // state, as a tab does whose last calculation left no stored value behind.
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <vector>
@@ -31,6 +32,32 @@ struct TabOutcome {
 };
 
 TabOutcome calculateTab(const TabInputs& inputs);
+
+// A tab calculator's own inputs (EngineeringNewsInputs, HileyInputs, ...)
+// from the texts by index, the boxes and the separator.
+template <typename Inputs>
+Inputs calculatorInputs(const TabInputs& tab)
+{
+    Inputs inputs;
+    for (std::size_t i = 0; i < inputs.texts.size() && i < tab.texts.size(); ++i) inputs.texts[i] = tab.texts[i];
+    inputs.decimalSeparator = tab.decimalSeparator;
+    if constexpr (requires { inputs.boxes; }) inputs.boxes = tab.boxes;
+    return inputs;
+}
+
+// What a calculator's outcome tells, whatever the tab.
+template <typename State>
+TabOutcome tabOutcome(const Outcome<State>& outcome)
+{
+    TabOutcome out;
+    out.kind = outcome.kind;
+    out.message = outcome.message;
+    out.focus = outcome.focus;
+    out.results = outcome.results;
+    if (outcome.kind == OutcomeKind::Ok || outcome.kind == OutcomeKind::Negative) out.S = outcome.state.S;
+    out.printable = outcome.printable;
+    return out;
+}
 
 // The texts the window starts with, by field index, with the locale's
 // separator; fields without an initial text are empty.

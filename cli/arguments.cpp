@@ -82,9 +82,9 @@ std::string usageText()
         "                     [--formulas engineering-news,hiley,danish,janbu] [--json | --csv] [--pdf FILE]\n"
         "FORMULA and its FIELDs:\n";
     for (const FormulaInfo& f : formulas()) {
-        std::string name = f.name;
-        text += "  " + name + std::string(18 - name.size(), ' ');
-        for (std::size_t i = 0; i < f.fields.size(); ++i) text += (i ? " " : "") + std::string(f.fields[i].symbol);
+        const std::string_view name = f.name;
+        text.append("  ").append(name).append(18 - name.size(), ' ');
+        for (std::size_t i = 0; i < f.fields.size(); ++i) text.append(i ? " " : "").append(f.fields[i].symbol);
         text += '\n';
     }
     text +=
