@@ -96,7 +96,8 @@ Chart bearingChart(const CapacityStudy& study, Rect place)
         const double qa = basis.Qa;
         required.push_back({std::string("Qa ") + formulaShortName(formula), colourOf(formula), SeriesStyle::DashedLine,
                             {ChartPoint{static_cast<double>(study.blowsFrom), qa},
-                             ChartPoint{static_cast<double>(study.blowsTo), qa}}});
+                             ChartPoint{static_cast<double>(study.blowsTo), qa}},
+                            false});
 
         if (S && entry.check.capacity) {
             const double blows = 30 / *S;

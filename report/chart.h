@@ -33,6 +33,7 @@ struct Series {
     int colour = 0;    // index into the charts' palette; wraps around
     SeriesStyle style = SeriesStyle::SolidLine;
     std::vector<std::optional<ChartPoint>> points;  // nothing: a gap
+    bool markPoints = true;  // false for a reference line (a required load): no dots on it
 
     bool operator==(const Series&) const = default;
 };

@@ -74,7 +74,7 @@ QXYSeries* makeRun(const Series& series, const std::vector<ChartPoint>& run)
         pen.setStyle(series.style == SeriesStyle::DashedLine ? Qt::DashLine : Qt::SolidLine);
         line->setPen(pen);
         // Points stand out on a short run; on a long one they would hide the line.
-        line->setPointsVisible(run.size() <= kMostMarkedPoints);
+        line->setPointsVisible(series.markPoints && run.size() <= kMostMarkedPoints);
         line->setMarkerSize(5);
         xy = line;
     }
