@@ -20,6 +20,7 @@
 #include "app/message_boxes.h"
 #include "app/numeric_key_filter.h"
 #include "app/report_printing.h"
+#include "calc/formula_names.h"
 #include "report/chart_drawing.h"
 #include "report/page_painter.h"
 
@@ -135,7 +136,7 @@ QWidget* CapacityWindow::buildResults()
     int r = 1;
     for (FormulaTab* tab : tabs_) {
         const int i = static_cast<int>(tab->formula());
-        grid->addWidget(label(QString::fromUtf8(report::formulaShortName(tab->formula())), box), r, 0);
+        grid->addWidget(label(QString::fromUtf8(calc::shortFormulaName(tab->formula())), box), r, 0);
         auto named = [&](const char* base) {
             return label(QString(), box, QStringLiteral("%1(%2)").arg(QLatin1String(base)).arg(i).toUtf8().constData());
         };

@@ -4,6 +4,8 @@
 #include <QColor>
 #include <QFont>
 
+#include "calc/formula_names.h"
+
 namespace app {
 
 namespace {

@@ -25,6 +25,7 @@
 #include "app/message_boxes.h"
 #include "app/numeric_key_filter.h"
 #include "app/report_printing.h"
+#include "calc/formula_names.h"
 #include "calc/numbers.h"
 #include "report/chart_drawing.h"
 #include "report/driving_chart_page.h"

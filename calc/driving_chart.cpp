@@ -219,17 +219,6 @@ const char* markerText(OutcomeKind kind)
     }
 }
 
-const char* shortFormulaName(Formula formula)
-{
-    switch (formula) {
-    case Formula::EngineeringNews: return "Engineering News";
-    case Formula::Hiley: return "Hiley";
-    case Formula::Danish: return "Danish";
-    case Formula::Janbu: return "Janbu";
-    }
-    return "";
-}
-
 ChartTableTexts chartTableTexts(const DrivingChart& chart, std::string_view numberSeparator)
 {
     ChartTableTexts table;

@@ -93,9 +93,6 @@ DrivingChart buildDrivingChart(const ChartRequest& request);
 // "ยกสูงเกิน", "ติดลบ", "ศูนย์", "เกินขอบเขต", "ตรวจสอบข้อมูล"; empty for Ok.
 const char* markerText(OutcomeKind kind);
 
-// "Engineering News", "Hiley", "Danish", "Janbu"
-const char* shortFormulaName(Formula formula);
-
 // The table as texts: a header and a row of cells per chart row (drop
 // height, the hammer when given, then per formula with columns the ten-blow
 // set and the blows per 30 cm or the marker, then the governing blows and

@@ -38,4 +38,15 @@ std::optional<int> fieldIndex(const FormulaInfo& info, std::string_view symbol)
     return std::nullopt;
 }
 
+const char* shortFormulaName(Formula formula)
+{
+    switch (formula) {
+    case Formula::EngineeringNews: return "Engineering News";
+    case Formula::Hiley: return "Hiley";
+    case Formula::Danish: return "Danish";
+    case Formula::Janbu: return "Janbu";
+    }
+    return "";
+}
+
 }  // namespace calc

@@ -26,4 +26,7 @@ const FormulaInfo* findFormula(std::string_view name);
 const FormulaInfo& formulaInfo(Formula formula);
 std::optional<int> fieldIndex(const FormulaInfo& info, std::string_view symbol);
 
+// The name tables, graphs and reports show: "Engineering News", "Hiley", "Danish", "Janbu".
+const char* shortFormulaName(Formula formula);
+
 }  // namespace calc

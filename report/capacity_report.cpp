@@ -49,17 +49,6 @@ std::string pileData(const calc::TabInputs& tab)
 
 }  // namespace
 
-const char* formulaShortName(calc::Formula formula)
-{
-    switch (formula) {
-    case calc::Formula::EngineeringNews: return "Engineering News";
-    case calc::Formula::Hiley: return "Hiley";
-    case calc::Formula::Danish: return "Danish";
-    case calc::Formula::Janbu: return "Janbu";
-    }
-    return "";
-}
-
 CapacityStudy studyRecord(const calc::DrivingRecord& record, const std::vector<calc::TabInputs>& tabs, int blowsFrom,
                           int blowsTo)
 {
@@ -88,13 +77,13 @@ Chart bearingChart(const CapacityStudy& study, Rect place)
         if (!entry.check.basis) continue;
         const calc::CapacityBasis& basis = *entry.check.basis;
         const calc::Formula formula = entry.tab.formula;
-        Series line{formulaShortName(formula), colourOf(formula), SeriesStyle::SolidLine, {}};
+        Series line{calc::shortFormulaName(formula), colourOf(formula), SeriesStyle::SolidLine, {}};
         for (const calc::BearingPoint& p : calc::bearingGraph(basis, study.blowsFrom, study.blowsTo))
             line.points.push_back(p.safeLoad ? std::optional<ChartPoint>(ChartPoint{p.blows, *p.safeLoad}) : std::nullopt);
         chart.series.push_back(std::move(line));
 
         const double qa = basis.Qa;
-        required.push_back({std::string("Qa ") + formulaShortName(formula), colourOf(formula), SeriesStyle::DashedLine,
+        required.push_back({std::string("Qa ") + calc::shortFormulaName(formula), colourOf(formula), SeriesStyle::DashedLine,
                             {ChartPoint{static_cast<double>(study.blowsFrom), qa},
                              ChartPoint{static_cast<double>(study.blowsTo), qa}},
                             false});
@@ -141,7 +130,7 @@ Page capacityPage(const CapacityStudy& study)
     print(1000, y, "ข้อมูลเสาเข็มและผลการตรวจสอบ :", 14, true, true);
     for (const CapacityEntry& entry : study.entries) {
         y += 350;
-        std::string name = formulaShortName(entry.tab.formula);
+        std::string name = calc::shortFormulaName(entry.tab.formula);
         if (const char* type = calc::formulaInfo(entry.tab.formula).hasPileBoxes ? pileType(entry.tab.boxes) : nullptr)
             name += std::string("   ") + type;
         print(900, y, name, 14, true);

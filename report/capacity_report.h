@@ -32,9 +32,6 @@ struct CapacityStudy {
 CapacityStudy studyRecord(const calc::DrivingRecord& record, const std::vector<calc::TabInputs>& tabs, int blowsFrom,
                           int blowsTo);
 
-// "Engineering News", "Hiley", "Danish", "Janbu"
-const char* formulaShortName(calc::Formula formula);
-
 inline constexpr const char* kCapacityTitle = "ตรวจสอบกำลังรับน้ำหนักจากผลการตอก";
 inline constexpr const char* kGraphTitle = "กราฟกำลังรับน้ำหนัก (Bearing Graph)";
 inline constexpr const char* kBlowsAxis = "จำนวนครั้งในการตอกต่อระยะ 30 ซม. (ครั้ง)";

@@ -1,7 +1,6 @@
 #include "report/driving_chart_page.h"
 
 #include <algorithm>
-#include <cctype>
 #include <string>
 
 #include "calc/formula_names.h"
@@ -58,13 +57,17 @@ public:
         columns_.push_back({"เกณฑ์", "ครั้ง/30", 1.05, true});
         columns_.push_back({"สูตร", "", 1.5, false});
         texts_ = calc::chartTableTexts(chart, chart.decimalSeparator).rows;
-        const std::size_t firstFormula = chart.hammers.empty() ? 1 : 2;
-        for (std::vector<std::string>& row : texts_) {
+        for (std::size_t r = 0; r < texts_.size(); ++r) {
+            const calc::ChartRow& row = chart.rows[r];
+            std::vector<std::string>& cells = texts_[r];
             // A marker stands once across its formula's two columns.
-            for (std::size_t c = firstFormula; c + 3 < row.size(); c += 2)
-                if (!row[c].empty() && !std::isdigit(static_cast<unsigned char>(row[c][0])) && row[c] != "-")
-                    row[c + 1].clear();
-            if (row.back() == "Engineering News") row.back() = "Eng. News";
+            std::size_t at = chart.hammers.empty() ? 1 : 2;
+            for (std::size_t c = 0; c < chart.columns.size(); ++c) {
+                if (!chart.columns[c].hasColumns) continue;
+                if (!row.cells[c].hasNumbers()) cells[at + 1].clear();
+                at += 2;
+            }
+            if (row.governing) cells.back() = pageName(chart.columns[*row.governing].formula);
         }
     }
 

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "calc/driving_chart.h"
+#include "calc/formula_names.h"
 #include "calc/messages.h"
 #include "calc/result_texts.h"
 #include "tab_runner.h"
