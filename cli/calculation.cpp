@@ -11,18 +11,28 @@ std::vector<std::string> fieldTexts(const Request& request, std::string_view dec
     return texts;
 }
 
+calc::TabInputs tabInputs(const Request& request, std::string_view decimalSeparator)
+{
+    calc::TabInputs inputs;
+    inputs.formula = request.formula;
+    inputs.texts = fieldTexts(request, decimalSeparator);
+    inputs.decimalSeparator = decimalSeparator;
+    inputs.boxes.reinforced = request.prestressed == false;
+    inputs.boxes.prestressed = request.prestressed == true;
+    inputs.boxes.square = request.roundSection == false;
+    inputs.boxes.round = request.roundSection == true;
+    return inputs;
+}
+
 Calculation calculate(const Request& request, std::string_view decimalSeparator)
 {
+    const calc::TabInputs inputs = tabInputs(request, decimalSeparator);
     Calculation c;
-    c.formula = request.formula;
-    c.texts = fieldTexts(request, decimalSeparator);
-    c.decimalSeparator = decimalSeparator;
-    c.boxes.reinforced = request.prestressed == false;
-    c.boxes.prestressed = request.prestressed == true;
-    c.boxes.square = request.roundSection == false;
-    c.boxes.round = request.roundSection == true;
+    c.formula = inputs.formula;
+    c.texts = inputs.texts;
+    c.decimalSeparator = inputs.decimalSeparator;
+    c.boxes = inputs.boxes;
 
-    const calc::TabInputs inputs{c.formula, c.texts, c.boxes, c.decimalSeparator};
     std::optional<calc::CapacityCheck> check;
     if (request.record) check = calc::checkCapacity(inputs, {request.record->form, request.record->value, std::nullopt});
     const calc::TabOutcome outcome = check ? check->tab : calc::calculateTab(inputs);

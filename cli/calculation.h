@@ -40,6 +40,10 @@ struct Calculation {
 // initial texts with the locale's separator, else empty.
 std::vector<std::string> fieldTexts(const Request& request, std::string_view decimalSeparator);
 
+// The tab as the calculation takes it: those texts, the boxes the pile words
+// tick and the separator.
+calc::TabInputs tabInputs(const Request& request, std::string_view decimalSeparator);
+
 Calculation calculate(const Request& request, std::string_view decimalSeparator);
 
 // "ok", "incomplete", "not_a_number", ...

@@ -42,13 +42,6 @@ std::optional<UsageError> rangeProblem(calc::RangeProblem problem, const std::st
     return std::nullopt;
 }
 
-// The tab of one formula as the single calculation would take it.
-calc::TabInputs tabOf(const Request& request, std::string_view separator)
-{
-    const Calculation c = calculate(request, separator);
-    return calc::TabInputs{c.formula, c.texts, c.boxes, c.decimalSeparator};
-}
-
 std::optional<UsageError> chosenFormulas(const Request& request, std::vector<calc::Formula>& formulas)
 {
     if (!request.formulaList) {
@@ -120,7 +113,7 @@ ChartSetUp chartSetUp(const Request& request, std::string_view separator)
     setUp.request.hammers = request.hammers;
 
     if (!request.chart) {
-        setUp.request.tabs.push_back(tabOf(request, separator));
+        setUp.request.tabs.push_back(tabInputs(request, separator));
         return setUp;
     }
     std::vector<calc::Formula> formulas;
@@ -137,7 +130,7 @@ ChartSetUp chartSetUp(const Request& request, std::string_view separator)
         Request one;
         one.formula = formula;
         fillFromDocument(one, std::get<calc::PileDocument>(file));
-        setUp.request.tabs.push_back(tabOf(one, separator));
+        setUp.request.tabs.push_back(tabInputs(one, separator));
     }
     return setUp;
 }
