@@ -41,14 +41,6 @@ bool writePages(const std::vector<report::Page>& pages, const char* path, std::s
 
 }  // namespace
 
-extern "C" __attribute__((visibility("default"))) bool blowcount_write_report_pdf(const report::Page* page,
-                                                                                  const char* path,
-                                                                                  std::string* problem)
-{
-    [[maybe_unused]] constexpr cli::WriteReportPdfEntry checked = &blowcount_write_report_pdf;
-    return writePages({*page}, path, problem);
-}
-
 extern "C" __attribute__((visibility("default"))) bool blowcount_write_pages_pdf(const std::vector<report::Page>* pages,
                                                                                  const char* path,
                                                                                  std::string* problem)

@@ -52,19 +52,14 @@ std::string describe(const std::string& where, const std::string& problem)
 
 std::optional<std::string> writeReportPdf(const report::Page& page, const std::string& path)
 {
-    const std::string where = "could not write the report to '" + path + "'";
-    std::string problem;
-    const auto entry = reinterpret_cast<WriteReportPdfEntry>(moduleEntry(kPdfModuleEntry, where, problem));
-    if (!entry) return problem;
-    if (!entry(&page, path.c_str(), &problem)) return describe(where, problem);
-    return std::nullopt;
+    return writePagesPdf({page}, path);
 }
 
 std::optional<std::string> writePagesPdf(const std::vector<report::Page>& pages, const std::string& path)
 {
     const std::string where = "could not write the report to '" + path + "'";
     std::string problem;
-    const auto entry = reinterpret_cast<WritePagesPdfEntry>(moduleEntry(kPdfModulePagesEntry, where, problem));
+    const auto entry = reinterpret_cast<WritePagesPdfEntry>(moduleEntry(kPdfModuleEntry, where, problem));
     if (!entry) return problem;
     if (!entry(&pages, path.c_str(), &problem)) return describe(where, problem);
     return std::nullopt;
