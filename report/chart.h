@@ -38,6 +38,16 @@ struct Series {
     bool operator==(const Series&) const = default;
 };
 
+// A span of the x axis shaded over the plot's height in a series' colour
+// (the workable drop heights of a formula); the part outside the axis is cut.
+struct Band {
+    double from = 0;
+    double to = 0;
+    int colour = 0;
+
+    bool operator==(const Band&) const = default;
+};
+
 struct Axis {
     std::string title;          // with its unit, "ระยะยก (ซม.)"
     std::optional<double> min;  // nothing: from the points
@@ -52,6 +62,7 @@ struct Chart {
     Axis x;
     Axis y;
     std::vector<Series> series;
+    std::vector<Band> bands;  // drawn beneath the series, without legend entries
 
     bool operator==(const Chart&) const = default;
 };

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include <QApplication>
+#include <QAreaSeries>
 #include <QBrush>
 #include <QChart>
 #include <QGraphicsLayout>
@@ -84,6 +85,29 @@ QXYSeries* makeRun(const Series& series, const std::vector<ChartPoint>& run)
     return xy;
 }
 
+// A band as an area between the bottom and the top of the plot, cut to the
+// x axis; nothing when no part of it lies on the axis.
+QAreaSeries* makeBand(const Band& band, const QValueAxis& x, const QValueAxis& y)
+{
+    const double from = std::max(band.from, x.min());
+    const double to = std::min(band.to, x.max());
+    if (!(to > from)) return nullptr;
+    auto* lower = new QLineSeries;
+    auto* upper = new QLineSeries;
+    lower->append(from, y.min());
+    lower->append(to, y.min());
+    upper->append(from, y.max());
+    upper->append(to, y.max());
+    auto* area = new QAreaSeries(upper, lower);
+    QColor fill = paletteColour(band.colour);
+    QColor edge = fill;
+    fill.setAlpha(30);
+    edge.setAlpha(110);
+    area->setBrush(fill);
+    area->setPen(QPen(edge, 1));
+    return area;
+}
+
 QValueAxis* makeAxis(const Axis& axis, AxisRange range)
 {
     auto* value = new QValueAxis;
@@ -138,6 +162,15 @@ QChart* makeChart(const Chart& chart)
     }
     qchart->addAxis(x, Qt::AlignBottom);
     qchart->addAxis(y, Qt::AlignLeft);
+
+    for (const Band& band : chart.bands) {
+        QAreaSeries* area = makeBand(band, *x, *y);
+        if (!area) continue;
+        qchart->addSeries(area);
+        area->attachAxis(x);
+        area->attachAxis(y);
+        for (QLegendMarker* marker : legend->markers(area)) marker->setVisible(false);
+    }
 
     for (const Series& series : chart.series) {
         const std::vector<std::vector<ChartPoint>> runs = unbrokenRuns(series);

@@ -2,6 +2,8 @@
 // entry per series, and a chart drawn into its place on a page of a
 // several-page PDF at the scale of its rectangle.
 #include <QApplication>
+#include <QAreaSeries>
+#include <QLineSeries>
 #include <QChart>
 #include <QGraphicsScene>
 #include <QLegendMarker>
@@ -86,6 +88,31 @@ TEST(Chart, OneQtSeriesPerRunAndOneLegendEntryPerSeries)
     const auto axes = chart->axes(Qt::Horizontal);
     ASSERT_EQ(axes.size(), 1);
     EXPECT_EQ(axes[0]->titleText(), QStringLiteral("Drop height (cm)"));
+}
+
+// A band is an area cut to the x axis, beneath the series and out of the
+// legend; one wholly outside the axis is not drawn.
+TEST(Chart, BandsCutToTheAxisWithoutLegendEntries)
+{
+    Chart data = sampleChart();
+    data.bands = {{120, 400, 1}, {10, 40, 0}};
+    QGraphicsScene scene;
+    QChart* chart = makeChart(data);
+    scene.addItem(chart);
+    chart->setGeometry(QRectF(0, 0, 600, 400));
+    ASSERT_EQ(chart->series().size(), 5);
+    const auto* area = qobject_cast<QAreaSeries*>(chart->series()[0]);
+    ASSERT_TRUE(area);
+    const QList<QPointF> upper = area->upperSeries()->points();
+    ASSERT_EQ(upper.size(), 2);
+    EXPECT_EQ(upper[0].x(), 120.0);
+    EXPECT_EQ(upper[1].x(), 150.0);
+    const auto* y = qobject_cast<QValueAxis*>(chart->axes(Qt::Vertical).front());
+    EXPECT_EQ(upper[0].y(), y->max());
+    EXPECT_EQ(area->lowerSeries()->points()[0].y(), y->min());
+    int visible = 0;
+    for (QLegendMarker* marker : chart->legend()->markers()) visible += marker->isVisible() ? 1 : 0;
+    EXPECT_EQ(visible, 2);
 }
 
 TEST(Chart, DrawnInsideItsPlaceOnTheFirstOfTwoPages)

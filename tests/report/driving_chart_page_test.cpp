@@ -73,6 +73,17 @@ TEST(DrivingChartPages, HundredRowsAndTheChartOnOnePage)
         if (line.size == kChartTableFontSize) {
             EXPECT_GT(line.y, chart.place.y + chart.place.height);
         }
+    // The first and last points inside the plot; a band over each formula's
+    // workable heights, whose lines stand between the chart and the table.
+    EXPECT_LT(*chart.x.min, 50.0);
+    EXPECT_GT(*chart.x.max, 149.0);
+    ASSERT_EQ(chart.bands.size(), 2u);
+    EXPECT_EQ(chart.bands[0], (Band{91.5f, 240, chart.series[0].colour}));
+    EXPECT_EQ(chart.bands[1], (Band{129.4f, 270, chart.series[1].colour}));
+    const auto workable = std::ranges::find(pages[0].lines, "ระยะยกที่ใช้ได้ (Hiley, ลูกตุ้ม 3 ตัน): 129.4 – 270 ซม.",
+                                            &Line::text);
+    ASSERT_NE(workable, pages[0].lines.end());
+    EXPECT_GT(workable->y, chart.place.y + chart.place.height);
     const bool toldDanish = std::ranges::any_of(pages[0].lines, [](const Line& line) {
         return line.text == "Danish's Formular: คุณป้อนข้อมูลไม่ครบ";
     });
