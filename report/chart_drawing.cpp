@@ -31,6 +31,8 @@ constexpr int kAxisTitlePixels = 13;
 constexpr int kLabelPixels = 12;
 constexpr std::size_t kMostMarkedPoints = 30;
 constexpr std::size_t kMostEntriesBelow = 4;
+constexpr double kBandPitch = 0.035;    // of the y axis's span, per band
+constexpr double kBandsHeight = 0.16;   // the most all bands together take
 
 QColor paletteColour(int index)
 {
@@ -85,26 +87,29 @@ QXYSeries* makeRun(const Series& series, const std::vector<ChartPoint>& run)
     return xy;
 }
 
-// A band as an area between the bottom and the top of the plot, cut to the
-// x axis; nothing when no part of it lies on the axis.
-QAreaSeries* makeBand(const Band& band, const QValueAxis& x, const QValueAxis& y)
+// Band `index` of `count` as a bar in a lane of its own along the bottom of
+// the plot, the first highest as in the legend, cut to the x axis; nothing when no part of it lies on the axis.
+QAreaSeries* makeBand(const Band& band, std::size_t index, std::size_t count, const QValueAxis& x,
+                      const QValueAxis& y)
 {
     const double from = std::max(band.from, x.min());
     const double to = std::min(band.to, x.max());
     if (!(to > from)) return nullptr;
+    const double span = y.max() - y.min();
+    const double pitch = span * std::min(kBandPitch, kBandsHeight / static_cast<double>(count));
+    const double bottom = y.min() + span * 0.01 + pitch * static_cast<double>(count - 1 - index);
+    const double top = bottom + pitch * 0.7;
     auto* lower = new QLineSeries;
     auto* upper = new QLineSeries;
-    lower->append(from, y.min());
-    lower->append(to, y.min());
-    upper->append(from, y.max());
-    upper->append(to, y.max());
+    lower->append(from, bottom);
+    lower->append(to, bottom);
+    upper->append(from, top);
+    upper->append(to, top);
     auto* area = new QAreaSeries(upper, lower);
     QColor fill = paletteColour(band.colour);
-    QColor edge = fill;
-    fill.setAlpha(30);
-    edge.setAlpha(110);
+    fill.setAlpha(band.light ? 90 : 170);
     area->setBrush(fill);
-    area->setPen(QPen(edge, 1));
+    area->setPen(Qt::NoPen);
     return area;
 }
 
@@ -163,8 +168,8 @@ QChart* makeChart(const Chart& chart)
     qchart->addAxis(x, Qt::AlignBottom);
     qchart->addAxis(y, Qt::AlignLeft);
 
-    for (const Band& band : chart.bands) {
-        QAreaSeries* area = makeBand(band, *x, *y);
+    for (std::size_t i = 0; i < chart.bands.size(); ++i) {
+        QAreaSeries* area = makeBand(chart.bands[i], i, chart.bands.size(), *x, *y);
         if (!area) continue;
         qchart->addSeries(area);
         area->attachAxis(x);

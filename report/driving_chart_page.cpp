@@ -18,7 +18,7 @@ constexpr int kTitleSize = 16;
 constexpr int kInputSize = 10;
 constexpr int kInputPitch = 230;
 constexpr int kChartHeight = 4700;
-constexpr int kLeastChartHeight = 3200;  // the chart gives room to the workable heights' lines
+constexpr int kLeastChartHeight = 4200;  // the chart gives room to the workable heights' lines
 constexpr double kXMargin = 0.03;        // of the drop heights' span, at each end
 constexpr int kBlockGap = 250;
 constexpr int kCellPad = 40;
@@ -28,7 +28,8 @@ constexpr int kRuleWidth = 8;
 constexpr const char* kTitle = "ตารางเกณฑ์การตอกเสาเข็มตามระยะยกลูกตุ้ม";
 constexpr const char* kChartTitle = "ค่าการทรุดตัว 10 ครั้งสุดท้ายที่ยอมให้ ตามระยะยกลูกตุ้ม";
 constexpr const char* kXTitle = "ระยะยกลูกตุ้ม h (ซม.)";
-constexpr const char* kYTitle = "ค่าการทรุดตัว 10 ครั้งสุดท้าย (ซม.)";
+// Short enough to stand whole beside the printed chart's plot.
+constexpr const char* kYTitle = "การทรุดตัว 10 ครั้ง (ซม.)";
 constexpr const char* kNote =
     "10 ครั้ง = ค่าการทรุดตัวรวม 10 ครั้งสุดท้ายที่ยอมให้ (ซม.)   ครั้ง/30 = จำนวนครั้งที่น้อยที่สุดต่อระยะ 30 ซม.   "
     "เกณฑ์ = ค่าที่มากที่สุดในแถว และสูตรที่ให้ค่านั้น";
@@ -232,7 +233,8 @@ Chart drivingChartPicture(const calc::DrivingChart& chart)
                     return number ? std::optional<double>(*number) : std::nullopt;
                 };
                 const std::optional<double> from = value(range.from);
-                if (from) picture.bands.push_back({*from, value(range.to).value_or(picture.x.max.value_or(*from)), series.colour});
+                if (from) picture.bands.push_back({*from, value(range.to).value_or(picture.x.max.value_or(*from)), series.colour,
+                                         series.style == SeriesStyle::DashedLine});
             }
             picture.series.push_back(std::move(series));
         }
@@ -270,7 +272,7 @@ std::vector<Page> drivingChartPages(const calc::ChartRequest& request, const cal
         first.lines.push_back({kLeft, y, false, false, kInputSize, line});
         y += kInputPitch;
     }
-    y += 40;
+    y += workable.empty() ? 40 : 120;
 
     std::size_t next = placeBlocks(first, table, 0, y, false);
     while (next < table.rowCount()) {

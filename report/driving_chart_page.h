@@ -15,7 +15,7 @@ namespace report {
 
 // The chart of the allowed ten-blow set against the drop height: a series
 // per formula with columns (and per hammer), a gap at every row with a marker,
-// and a band in the series' colour over its workable drop heights. The drop
+// and a bar in the series' colour over its workable drop heights. The drop
 // heights' axis reaches a little beyond the first and last rows.
 Chart drivingChartPicture(const calc::DrivingChart& chart);
 
