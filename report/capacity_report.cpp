@@ -11,7 +11,8 @@ namespace report {
 namespace {
 
 constexpr int kRecordColour = 7;  // grey in the charts' palette
-constexpr int kSharedColour = 5;  // brown: a required load of several formulas
+// A required load of several formulas: brown, then teal, in the charts' palette.
+constexpr int kSharedColours[] = {5, 6};
 
 int colourOf(calc::Formula formula) { return static_cast<int>(formula); }
 
@@ -74,6 +75,7 @@ Chart bearingChart(const CapacityStudy& study, Rect place)
     chart.y = {kSafeLoadAxis, 0.0, std::nullopt};
 
     std::vector<Series> required;
+    std::size_t shared = 0;  // required loads so far that several formulas share
     Series record{kRecordPoint, kRecordColour, SeriesStyle::Markers, {}};
     const std::optional<double> S = recordS(study);
     for (const CapacityEntry& entry : study.entries) {
@@ -89,8 +91,9 @@ Chart bearingChart(const CapacityStudy& study, Rect place)
         const double qa = basis.Qa;
         const auto same = std::ranges::find_if(required, [&](const Series& r) { return r.points.front()->y == qa; });
         if (same != required.end()) {
+            if (same->name.find(',') == std::string::npos)
+                same->colour = kSharedColours[shared++ % std::size(kSharedColours)];
             same->name += std::string(", ") + calc::shortFormulaName(formula);
-            same->colour = kSharedColour;
         } else {
             required.push_back({std::string("Qa ") + calc::shortFormulaName(formula), colourOf(formula),
                                 SeriesStyle::DashedLine,

@@ -150,6 +150,7 @@ private slots:
         QCOMPARE(data.series[4].name, std::string("Qa Engineering News, Janbu"));
         QCOMPARE(data.series[5].name, std::string("Qa Hiley, Danish"));
         QCOMPARE(data.series[5].points.front()->y, 40.0);
+        QVERIFY(data.series[4].colour != data.series[5].colour);
         QCOMPARE(data.series.back().points.size(), std::size_t{4});
         QCOMPARE(data.series.back().points.front()->x, 30 / (static_cast<double>(1.8f) / 10));
 
