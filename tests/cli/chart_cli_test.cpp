@@ -167,8 +167,7 @@ TEST_F(ChartCli, WorkableDropHeights)
     const ProcessResult empty = cli({"engineering-news", "Qa=", "--workable", "--json"});
     EXPECT_EQ(empty.exitCode, 1);
     EXPECT_EQ(nlohmann::json::parse(empty.out)["workable"], nlohmann::json::object());
-    const ProcessResult pdf = cli({"hiley", "--workable", "--pdf", path() + ".pdf"});
-    EXPECT_EQ(pdf.exitCode, 2);
+    EXPECT_EQ(cli({"hiley", "--workable", "--pdf", path() + ".pdf"}).exitCode, 2);
 }
 
 TEST_F(ChartCli, PdfPagesForManyRows)
