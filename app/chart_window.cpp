@@ -100,6 +100,11 @@ ChartWindow::ChartWindow(MainWindow& main) : QWidget(&main, Qt::Window), main_(m
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
 
+    workable_ = new QLabel;
+    workable_->setObjectName(QStringLiteral("chartworkable"));
+    workable_->setWordWrap(true);
+    workable_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
     failures_ = new QLabel;
     failures_->setObjectName(QStringLiteral("chartfailures"));
     failures_->setWordWrap(true);
@@ -109,6 +114,7 @@ ChartWindow::ChartWindow(MainWindow& main) : QWidget(&main, Qt::Window), main_(m
     auto* tableLayout = new QVBoxLayout(tableSide);
     tableLayout->setContentsMargins(0, 0, 0, 0);
     tableLayout->addWidget(table_, 1);
+    tableLayout->addWidget(workable_);
     tableLayout->addWidget(failures_);
 
     view_ = new QChartView;
@@ -227,6 +233,11 @@ void ChartWindow::refresh()
         table_->resizeColumnsToContents();
         sizedFor_ = longest;
     }
+
+    QStringList workable;
+    for (const std::string& line : calc::workableLines(chart_)) workable << QString::fromStdString(line);
+    workable_->setText(workable.join(QLatin1Char('\n')));
+    workable_->setVisible(!workable.isEmpty());
 
     QStringList failures;
     for (const std::string& line : calc::failureLines(chart_)) failures << QString::fromStdString(line);

@@ -2,7 +2,9 @@
 // ChartWindow: the driving chart of the formula tabs as they stand. The
 // drop-height range (from, to, step in cm), an optional list of hammer
 // weights and the formulas to include are its own inputs; a change to them
-// or to any tab's fields or boxes updates the table and the chart. It
+// or to any tab's fields or boxes updates the table and the chart. Under the
+// table stand the workable drop heights of each formula and hammer, shaded
+// on the chart as well. It
 // prints through CommonDialog1, writes the same pages as a PDF, and exports
 // the table as CSV.
 #include <QWidget>
@@ -62,6 +64,7 @@ private:
     QLineEdit* hammers_ = nullptr;
     std::array<QCheckBox*, 4> formulas_{};
     QLabel* message_ = nullptr;
+    QLabel* workable_ = nullptr;  // the workable drop heights, a line per formula and hammer
     QLabel* failures_ = nullptr;
     QTableView* table_ = nullptr;
     ChartTableModel* model_ = nullptr;

@@ -135,23 +135,36 @@ struct FormulaCells {
     std::vector<ChartCell> cells;
 };
 
-FormulaCells formulaCells(const TabInputs& tab, const std::vector<ChartRow>& rows, bool hammersGiven)
+FormulaCells formulaCells(const TabInputs& tab, const std::vector<ChartRow>& rows,
+                          const std::vector<std::optional<std::string>>& blocks)
 {
     const FormulaInfo& info = formulaInfo(tab.formula);
     const int hField = *fieldIndex(info, "h");
     const int wField = *fieldIndex(info, "W");
+    const bool hammersGiven = blocks.front().has_value();
     const int rowW = hammersGiven ? wField : -1;
+
+    FormulaCells out{{tab.formula, true, OutcomeKind::Ok, std::nullopt, {}}, {}};
+    // The workable heights first: a refusal there that no row mends takes the
+    // columns away before any row is calculated.
+    for (const std::optional<std::string>& hammer : blocks) {
+        WorkableRange range = workableRange(tab, hammer);
+        if (range.refusal && rowIndependent(*range.refusal, hField, rowW)) {
+            out.column = {tab.formula, false, range.refusal->kind, std::move(range.refusal->message), {}};
+            return out;
+        }
+        out.column.workable.push_back(std::move(range));
+    }
 
     TabInputs inputs = tab;
     inputs.texts.resize(std::max(inputs.texts.size(), tabTexts(tab.formula).fieldLabels.size()));
-    FormulaCells out{{tab.formula, true, OutcomeKind::Ok, std::nullopt}, {}};
     out.cells.reserve(rows.size());
     for (const ChartRow& row : rows) {
         inputs.texts[static_cast<std::size_t>(hField)] = row.h;
         if (row.hammer) inputs.texts[static_cast<std::size_t>(wField)] = *row.hammer;
         TabOutcome outcome = calculateTab(inputs);
         if (rowIndependent(outcome, hField, rowW)) {
-            out.column = {tab.formula, false, outcome.kind, std::move(outcome.message)};
+            out.column = {tab.formula, false, outcome.kind, std::move(outcome.message), {}};
             out.cells.clear();
             break;
         }
@@ -180,16 +193,15 @@ DrivingChart buildDrivingChart(const ChartRequest& request)
 
     // The formulas are independent of one another: large tables take one
     // thread each, the calculators keeping no state between calls.
-    const bool hammersGiven = !request.hammers.empty();
     std::vector<FormulaCells> formulas;
     if (chart.rows.size() * request.tabs.size() >= kParallelCells && request.tabs.size() > 1) {
         std::vector<std::future<FormulaCells>> pending;
         for (const TabInputs& tab : request.tabs)
             pending.push_back(std::async(std::launch::async, formulaCells, std::cref(tab), std::cref(chart.rows),
-                                         hammersGiven));
+                                         std::cref(blocks)));
         for (std::future<FormulaCells>& result : pending) formulas.push_back(result.get());
     } else {
-        for (const TabInputs& tab : request.tabs) formulas.push_back(formulaCells(tab, chart.rows, hammersGiven));
+        for (const TabInputs& tab : request.tabs) formulas.push_back(formulaCells(tab, chart.rows, blocks));
     }
 
     for (FormulaCells& formula : formulas) {
@@ -279,6 +291,18 @@ std::vector<std::string> failureLines(const DrivingChart& chart)
     for (const ChartColumn& column : chart.columns)
         if (!column.hasColumns)
             lines.push_back(std::string(tabTexts(column.formula).caption) + ": " + column.message.value_or(""));
+    return lines;
+}
+
+}  // namespace calc
+
+namespace calc {
+
+std::vector<std::string> workableLines(const DrivingChart& chart)
+{
+    std::vector<std::string> lines;
+    for (const ChartColumn& column : chart.columns)
+        for (const WorkableRange& range : column.workable) lines.push_back(workableLine(column.formula, range));
     return lines;
 }
 

@@ -19,6 +19,7 @@
 #include "calc/outcome.h"
 #include "calc/tab_calculation.h"
 #include "calc/tab_texts.h"
+#include "calc/workable_heights.h"
 
 namespace calc {
 
@@ -63,6 +64,8 @@ struct ChartColumn {
     // Why not, when it has none: the calculation's outcome and message.
     OutcomeKind kind = OutcomeKind::Ok;
     std::optional<std::string> message;
+    // The workable drop heights with each hammer block's W, when it has columns.
+    std::vector<WorkableRange> workable;
 };
 
 struct ChartRow {
@@ -72,6 +75,8 @@ struct ChartRow {
     std::optional<std::size_t> governing;  // the column with the most blows per 30 cm
 };
 
+// With no heights the chart has no rows: its columns then tell only the
+// workable drop heights, or why a formula has none.
 struct DrivingChart {
     std::string decimalSeparator = ".";
     std::vector<std::string> heights;
@@ -110,5 +115,8 @@ std::string chartCsv(const DrivingChart& chart);
 
 // A line per formula without columns: the tab's caption, ": " and its message.
 std::vector<std::string> failureLines(const DrivingChart& chart);
+
+// A line per formula with columns and hammer block: its workable drop heights.
+std::vector<std::string> workableLines(const DrivingChart& chart);
 
 }  // namespace calc

@@ -35,6 +35,7 @@ struct FlagOption {
 const FlagOption kFlagOptions[] = {
     {"--json", &Request::json},
     {"--csv", &Request::csv},
+    {"--workable", &Request::workable},
 };
 
 // Options followed by a value: they may be given once.
@@ -56,15 +57,18 @@ const ValueOption kValueOptions[] = {
 std::optional<UsageError> checkTableOptions(const Request& request)
 {
     if (request.json && request.csv) return error("'--json' and '--csv' cannot both be given");
-    if ((request.chart || request.heights) && (request.set10 || request.blows30))
+    if ((request.chart || request.heights || request.workable) && (request.set10 || request.blows30))
         return error(quoted(request.set10 ? "--set10" : "--blows30") + " applies to a single calculation, not a table");
+    if (request.workable && !request.chart && !request.heights && request.pdfPath)
+        return error("'--pdf' with '--workable' needs '--heights FROM:TO:STEP'");
     if (request.chart) {
         if (!request.filePath) return error("'chart' needs '--file PILE'");
         return std::nullopt;
     }
     if (request.formulaList) return error("'--formulas' applies to 'chart' only");
     if (!request.heights) {
-        if (!request.hammers.empty()) return error("'--hammer' needs '--heights FROM:TO:STEP'");
+        if (!request.hammers.empty() && !request.workable)
+            return error("'--hammer' needs '--heights FROM:TO:STEP' or '--workable'");
         if (request.csv) return error("'--csv' needs '--heights FROM:TO:STEP'");
     }
     return std::nullopt;
@@ -78,6 +82,7 @@ std::string usageText()
         "usage: blowcount-cli FORMULA [--file PILE.blowcount] [--json] [--pdf FILE] [FIELD=TEXT ...]\n"
         "                     [rc|prestressed] [square|round] [--set10 CM | --blows30 N]\n"
         "       blowcount-cli FORMULA ... --heights FROM:TO:STEP [--hammer W]... [--json | --csv] [--pdf FILE]\n"
+        "       blowcount-cli FORMULA ... --workable [--hammer W]... [--json]\n"
         "       blowcount-cli chart --file PILE [--heights FROM:TO:STEP] [--hammer W]...\n"
         "                     [--formulas engineering-news,hiley,danish,janbu] [--json | --csv] [--pdf FILE]\n"
         "FORMULA and its FIELDs:\n";
@@ -104,6 +109,10 @@ std::string usageText()
         "  side by side (all four unless --formulas names some), over 50:150:10 unless --heights is given.\n"
         "  --csv writes the table as CSV (UTF-8, '.' in numbers); --pdf FILE writes its printed pages.\n"
         "  Exit 0 with a table, 1 when no formula could be calculated.\n"
+        "  Below the table stand the workable drop heights of each formula and hammer: from the least\n"
+        "  drop whose set is above 0 to the most the tab's drop-height check allows (0.1 cm steps).\n"
+        "--workable without --heights prints only those heights for the formula's tab (with --json\n"
+        "  under \"workable\"); exit 0 when a hammer has a workable range, 1 otherwise.\n"
         "--version prints the program's name and version.\n";
     return text;
 }

@@ -4,7 +4,8 @@
 // [--set10 CM | --blows30 N], with
 // --heights FROM:TO:STEP [--hammer W]... [--csv] a table over drop heights;
 // and blowcount-cli chart --file PILE [--heights ...] [--hammer W]...
-// [--formulas NAME,...] [--json | --csv] [--pdf FILE]. The options may stand
+// [--formulas NAME,...] [--json | --csv] [--pdf FILE]; FORMULA ... --workable
+// [--hammer W]... the workable drop heights alone. The options may stand
 // anywhere, the fields and pile words anywhere after the formula.
 // A new option is a line in the flag or value table of arguments.cpp and a
 // member here.
@@ -31,6 +32,7 @@ struct Request {
     bool chart = false;                   // "chart": the chosen formulas side by side from --file
     bool json = false;
     bool csv = false;
+    bool workable = false;                // --workable: the workable drop heights
     std::optional<std::string> heights;   // --heights FROM:TO:STEP: a table over drop heights
     std::vector<std::string> hammers;     // --hammer W, each a block of rows
     std::optional<std::string> formulaList;  // --formulas NAME,...: for chart

@@ -82,11 +82,28 @@ std::size_t width(std::string_view text)
     return columns;
 }
 
+// The workable heights alone: the tab and the hammers, no rows.
+ChartSetUp workableSetUp(const Request& request, std::string_view separator)
+{
+    ChartSetUp setUp;
+    for (const std::string& hammer : request.hammers)
+        if (!calc::textToNumber(hammer, separator)) {
+            setUp.usage = usage("'--hammer' " + inQuotes(hammer) + " is not a number");
+            return setUp;
+        }
+    setUp.request.hammers = request.hammers;
+    setUp.request.tabs.push_back(tabInputs(request, separator));
+    return setUp;
+}
+
 }  // namespace
+
+bool workableOnly(const Request& request) { return request.workable && !request.chart && !request.heights; }
 
 ChartSetUp chartSetUp(const Request& request, std::string_view separator)
 {
     ChartSetUp setUp;
+    if (workableOnly(request)) return workableSetUp(request, separator);
     const std::string heights = request.heights.value_or(kDefaultHeights);
     std::vector<std::string_view> parts;
     for (std::size_t start = 0;;) {
@@ -135,6 +152,19 @@ ChartSetUp chartSetUp(const Request& request, std::string_view separator)
     return setUp;
 }
 
+nlohmann::ordered_json workableJson(const calc::DrivingChart& chart)
+{
+    ordered_json workable = ordered_json::object();
+    for (const calc::ChartColumn& column : chart.columns) {
+        if (!column.hasColumns) continue;
+        ordered_json ranges = ordered_json::array();
+        for (const calc::WorkableRange& range : column.workable)
+            ranges.push_back({{"W", range.W}, {"from", textOrNull(range.from)}, {"to", textOrNull(range.to)}});
+        workable[calc::formulaInfo(column.formula).name] = std::move(ranges);
+    }
+    return workable;
+}
+
 std::string chartJson(const calc::DrivingChart& chart)
 {
     ordered_json out;
@@ -173,13 +203,14 @@ std::string chartJson(const calc::DrivingChart& chart)
              {"blows30", cell ? ordered_json(cell->blows30) : ordered_json()}});
     }
     out["governing"] = std::move(governing);
+    out["workable"] = workableJson(chart);
     return out.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
 }
 
 std::string chartPlainText(const calc::DrivingChart& chart)
 {
     std::string out;
-    if (chart.anyColumns()) {
+    if (chart.anyColumns() && !chart.rows.empty()) {
         const calc::ChartTableTexts table = calc::chartTableTexts(chart, chart.decimalSeparator);
         std::vector<std::size_t> widths(table.header.size(), 0);
         const auto measure = [&](const std::vector<std::string>& cells) {
@@ -200,11 +231,20 @@ std::string chartPlainText(const calc::DrivingChart& chart)
         out += line(table.header);
         for (const auto& row : table.rows) out += line(row);
     }
+    for (const std::string& line : calc::workableLines(chart)) out += line + "\n";
     for (const std::string& failure : calc::failureLines(chart)) out += failure + "\n";
     return out;
 }
 
 int chartExitStatus(const calc::DrivingChart& chart) { return chart.anyColumns() ? 0 : 1; }
+
+int workableExitStatus(const calc::DrivingChart& chart)
+{
+    for (const calc::ChartColumn& column : chart.columns)
+        for (const calc::WorkableRange& range : column.workable)
+            if (range.from) return 0;
+    return 1;
+}
 
 int runChart(const Request& request, std::string_view separator)
 {
@@ -223,6 +263,7 @@ int runChart(const Request& request, std::string_view separator)
     const calc::DrivingChart chart = calc::buildDrivingChart(setUp.request);
     write(stdout, request.json ? chartJson(chart) + "\n" : request.csv ? calc::chartCsv(chart) : chartPlainText(chart));
     if (std::fflush(stdout) != 0) return 2;
+    if (workableOnly(request)) return workableExitStatus(chart);
     if (request.pdfPath) {
         const std::vector<report::Page> pages = report::drivingChartPages(setUp.request, chart);
         if (const std::optional<std::string> problem = writePagesPdf(pages, *request.pdfPath)) {

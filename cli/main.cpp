@@ -82,7 +82,7 @@ int main(int argc, char** argv)
         write(stderr, "blowcount-cli: cannot open '" + *request.filePath + "': " + *problem + "\n");
         return 1;
     }
-    if (request.heights) return cli::runChart(request, separator);
+    if (request.heights || request.workable) return cli::runChart(request, separator);
     const cli::Calculation calculation = cli::calculate(request, separator);
     write(stdout, request.json ? cli::jsonObject(calculation).text() + "\n" : cli::plainText(calculation));
     if (std::fflush(stdout) != 0) return 2;

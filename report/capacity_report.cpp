@@ -1,5 +1,7 @@
 #include "report/capacity_report.h"
 
+#include <algorithm>
+
 #include "calc/formula_names.h"
 #include "calc/numbers.h"
 #include "report/report_texts.h"
@@ -9,6 +11,8 @@ namespace report {
 namespace {
 
 constexpr int kRecordColour = 7;  // grey in the charts' palette
+// A required load of several formulas: brown, then teal, in the charts' palette.
+constexpr int kSharedColours[] = {5, 6};
 
 int colourOf(calc::Formula formula) { return static_cast<int>(formula); }
 
@@ -71,6 +75,7 @@ Chart bearingChart(const CapacityStudy& study, Rect place)
     chart.y = {kSafeLoadAxis, 0.0, std::nullopt};
 
     std::vector<Series> required;
+    std::size_t shared = 0;  // required loads so far that several formulas share
     Series record{kRecordPoint, kRecordColour, SeriesStyle::Markers, {}};
     const std::optional<double> S = recordS(study);
     for (const CapacityEntry& entry : study.entries) {
@@ -82,11 +87,20 @@ Chart bearingChart(const CapacityStudy& study, Rect place)
             line.points.push_back(p.safeLoad ? std::optional<ChartPoint>(ChartPoint{p.blows, *p.safeLoad}) : std::nullopt);
         chart.series.push_back(std::move(line));
 
+        // Tabs that require the same load share one line, named after all of them.
         const double qa = basis.Qa;
-        required.push_back({std::string("Qa ") + calc::shortFormulaName(formula), colourOf(formula), SeriesStyle::DashedLine,
-                            {ChartPoint{static_cast<double>(study.blowsFrom), qa},
-                             ChartPoint{static_cast<double>(study.blowsTo), qa}},
-                            false});
+        const auto same = std::ranges::find_if(required, [&](const Series& r) { return r.points.front()->y == qa; });
+        if (same != required.end()) {
+            if (same->name.find(',') == std::string::npos)
+                same->colour = kSharedColours[shared++ % std::size(kSharedColours)];
+            same->name += std::string(", ") + calc::shortFormulaName(formula);
+        } else {
+            required.push_back({std::string("Qa ") + calc::shortFormulaName(formula), colourOf(formula),
+                                SeriesStyle::DashedLine,
+                                {ChartPoint{static_cast<double>(study.blowsFrom), qa},
+                                 ChartPoint{static_cast<double>(study.blowsTo), qa}},
+                                false});
+        }
 
         if (S && entry.check.capacity) {
             const double blows = 30 / *S;

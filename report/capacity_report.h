@@ -43,7 +43,9 @@ inline constexpr const char* kRecordHeightCaption = "ระยะยกลูก
 inline constexpr const char* kTabsHeight = "ตามข้อมูลของแต่ละสูตร";
 
 // The bearing graph in `place`: a solid line per formula whose tab passes its
-// checks, its required load dashed in the same colour, and the record's
+// checks, its required load dashed in the same colour (one line in a colour
+// of its own for the formulas that require the same load, named after each
+// of them: "Qa Hiley, Danish"), and the record's
 // point of each formula marked (when it lies within the blow counts shown).
 Chart bearingChart(const CapacityStudy& study, Rect place);
 

@@ -38,6 +38,19 @@ struct Series {
     bool operator==(const Series&) const = default;
 };
 
+// A span of the x axis drawn as a bar in a series' colour (the workable drop
+// heights of a formula), each band in a lane of its own along the bottom of
+// the plot, the first highest (the legend's order); the part outside the axis is cut. A light bar
+// goes with a dashed series.
+struct Band {
+    double from = 0;
+    double to = 0;
+    int colour = 0;
+    bool light = false;
+
+    bool operator==(const Band&) const = default;
+};
+
 struct Axis {
     std::string title;          // with its unit, "ระยะยก (ซม.)"
     std::optional<double> min;  // nothing: from the points
@@ -52,6 +65,7 @@ struct Chart {
     Axis x;
     Axis y;
     std::vector<Series> series;
+    std::vector<Band> bands;  // drawn beneath the series, without legend entries
 
     bool operator==(const Chart&) const = default;
 };

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include <QApplication>
+#include <QAreaSeries>
 #include <QBrush>
 #include <QChart>
 #include <QGraphicsLayout>
@@ -30,6 +31,8 @@ constexpr int kAxisTitlePixels = 13;
 constexpr int kLabelPixels = 12;
 constexpr std::size_t kMostMarkedPoints = 30;
 constexpr std::size_t kMostEntriesBelow = 4;
+constexpr double kBandPitch = 0.035;    // of the y axis's span, per band
+constexpr double kBandsHeight = 0.16;   // the most all bands together take
 
 QColor paletteColour(int index)
 {
@@ -82,6 +85,32 @@ QXYSeries* makeRun(const Series& series, const std::vector<ChartPoint>& run)
     xy->setName(QString::fromStdString(series.name));
     for (const ChartPoint& point : run) xy->append(point.x, point.y);
     return xy;
+}
+
+// Band `index` of `count` as a bar in a lane of its own along the bottom of
+// the plot, the first highest as in the legend, cut to the x axis; nothing when no part of it lies on the axis.
+QAreaSeries* makeBand(const Band& band, std::size_t index, std::size_t count, const QValueAxis& x,
+                      const QValueAxis& y)
+{
+    const double from = std::max(band.from, x.min());
+    const double to = std::min(band.to, x.max());
+    if (!(to > from)) return nullptr;
+    const double span = y.max() - y.min();
+    const double pitch = span * std::min(kBandPitch, kBandsHeight / static_cast<double>(count));
+    const double bottom = y.min() + span * 0.01 + pitch * static_cast<double>(count - 1 - index);
+    const double top = bottom + pitch * 0.7;
+    auto* lower = new QLineSeries;
+    auto* upper = new QLineSeries;
+    lower->append(from, bottom);
+    lower->append(to, bottom);
+    upper->append(from, top);
+    upper->append(to, top);
+    auto* area = new QAreaSeries(upper, lower);
+    QColor fill = paletteColour(band.colour);
+    fill.setAlpha(band.light ? 90 : 170);
+    area->setBrush(fill);
+    area->setPen(Qt::NoPen);
+    return area;
 }
 
 QValueAxis* makeAxis(const Axis& axis, AxisRange range)
@@ -138,6 +167,15 @@ QChart* makeChart(const Chart& chart)
     }
     qchart->addAxis(x, Qt::AlignBottom);
     qchart->addAxis(y, Qt::AlignLeft);
+
+    for (std::size_t i = 0; i < chart.bands.size(); ++i) {
+        QAreaSeries* area = makeBand(chart.bands[i], i, chart.bands.size(), *x, *y);
+        if (!area) continue;
+        qchart->addSeries(area);
+        area->attachAxis(x);
+        area->attachAxis(y);
+        for (QLegendMarker* marker : legend->markers(area)) marker->setVisible(false);
+    }
 
     for (const Series& series : chart.series) {
         const std::vector<std::vector<ChartPoint>> runs = unbrokenRuns(series);

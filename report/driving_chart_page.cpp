@@ -18,6 +18,8 @@ constexpr int kTitleSize = 16;
 constexpr int kInputSize = 10;
 constexpr int kInputPitch = 230;
 constexpr int kChartHeight = 4700;
+constexpr int kLeastChartHeight = 4200;  // the chart gives room to the workable heights' lines
+constexpr double kXMargin = 0.03;        // of the drop heights' span, at each end
 constexpr int kBlockGap = 250;
 constexpr int kCellPad = 40;
 constexpr int kHeaderPitch = 175;
@@ -26,7 +28,8 @@ constexpr int kRuleWidth = 8;
 constexpr const char* kTitle = "ตารางเกณฑ์การตอกเสาเข็มตามระยะยกลูกตุ้ม";
 constexpr const char* kChartTitle = "ค่าการทรุดตัว 10 ครั้งสุดท้ายที่ยอมให้ ตามระยะยกลูกตุ้ม";
 constexpr const char* kXTitle = "ระยะยกลูกตุ้ม h (ซม.)";
-constexpr const char* kYTitle = "ค่าการทรุดตัว 10 ครั้งสุดท้าย (ซม.)";
+// Short enough to stand whole beside the printed chart's plot.
+constexpr const char* kYTitle = "การทรุดตัว 10 ครั้ง (ซม.)";
 constexpr const char* kNote =
     "10 ครั้ง = ค่าการทรุดตัวรวม 10 ครั้งสุดท้ายที่ยอมให้ (ซม.)   ครั้ง/30 = จำนวนครั้งที่น้อยที่สุดต่อระยะ 30 ซม.   "
     "เกณฑ์ = ค่าที่มากที่สุดในแถว และสูตรที่ให้ค่านั้น";
@@ -197,8 +200,10 @@ Chart drivingChartPicture(const calc::DrivingChart& chart)
         hs.push_back(value ? *value : 0.0);
     }
     if (!hs.empty()) {
-        picture.x.min = hs.front();
-        picture.x.max = hs.back() > hs.front() ? hs.back() : hs.front() + 1;
+        // A margin keeps the first and last points whole inside the plot.
+        const double span = hs.back() > hs.front() ? hs.back() - hs.front() : 1;
+        picture.x.min = hs.front() - span * kXMargin;
+        picture.x.max = hs.front() + span * (1 + kXMargin);
     }
     const std::size_t blocks = std::max<std::size_t>(1, chart.hammers.size());
     int colour = 0;
@@ -219,6 +224,17 @@ Chart drivingChartPicture(const calc::DrivingChart& chart)
                 const calc::ChartCell& cell = chart.rows[b * hs.size() + i].cells[c];
                 if (cell.hasNumbers()) series.points.push_back(ChartPoint{hs[i], cell.set10Value});
                 else series.points.push_back(std::nullopt);
+            }
+            if (b < chart.columns[c].workable.size()) {
+                const calc::WorkableRange& range = chart.columns[c].workable[b];
+                const auto value = [&](const std::optional<std::string>& text) -> std::optional<double> {
+                    if (!text) return std::nullopt;
+                    const std::optional<float> number = calc::textToNumber(*text, chart.decimalSeparator);
+                    return number ? std::optional<double>(*number) : std::nullopt;
+                };
+                const std::optional<double> from = value(range.from);
+                if (from) picture.bands.push_back({*from, value(range.to).value_or(picture.x.max.value_or(*from)), series.colour,
+                                         series.style == SeriesStyle::DashedLine});
             }
             picture.series.push_back(std::move(series));
         }
@@ -245,10 +261,18 @@ std::vector<Page> drivingChartPages(const calc::ChartRequest& request, const cal
     const Table table(chart);
     if (!chart.anyColumns()) return pages;
 
+    const std::vector<std::string> workable = calc::workableLines(chart);
+    const int chartHeight =
+        std::max(kLeastChartHeight, kChartHeight - static_cast<int>(workable.size()) * kInputPitch);
     Chart picture = drivingChartPicture(chart);
-    picture.place = {kLeft, y + 80, kRight - kLeft, kChartHeight};
+    picture.place = {kLeft, y + 80, kRight - kLeft, chartHeight};
     first.charts.push_back(std::move(picture));
-    y += 80 + kChartHeight + 120;
+    y += 80 + chartHeight + 80;
+    for (const std::string& line : workable) {
+        first.lines.push_back({kLeft, y, false, false, kInputSize, line});
+        y += kInputPitch;
+    }
+    y += workable.empty() ? 40 : 120;
 
     std::size_t next = placeBlocks(first, table, 0, y, false);
     while (next < table.rowCount()) {

@@ -3,6 +3,7 @@
 // to its inputs, keeping the last table on a range it cannot use, and the
 // hammer list's key filter; CSV and PDF written through save files.
 #include <QAction>
+#include <QAreaSeries>
 #include <QChartView>
 #include <QCheckBox>
 #include <QFile>
@@ -92,10 +93,16 @@ private slots:
             if (expected.kind == calc::OutcomeKind::Ok)
                 QVERIFY(expected.results->back().find("  " + row.cells[1].blows30 + "  ครั้ง") != std::string::npos);
         }
+        // Under the table the workable drop heights of each formula with columns.
+        QCOMPARE(find<QLabel>(chart, "chartworkable")->text(),
+                 QStringLiteral("ระยะยกที่ใช้ได้ (Engineering News, ลูกตุ้ม 3 ตัน): 91.5 – 240 ซม.\n"
+                                "ระยะยกที่ใช้ได้ (Hiley, ลูกตุ้ม 5 ตัน): 64.5 – 162 ซม."));
         // The chart: a series per formula with columns, named in the legend.
         QChart* drawn = find<QChartView>(chart, "chartview")->chart();
         QVERIFY(drawn);
-        QCOMPARE(drawn->series().first()->name(), QStringLiteral("Engineering News"));
+        // Each formula's workable heights a bar beneath its lines.
+        QVERIFY(qobject_cast<QAreaSeries*>(drawn->series().at(1)));
+        QCOMPARE(drawn->series().at(2)->name(), QStringLiteral("Engineering News"));
     }
 
     void followsTheTabsAndItsInputs()
@@ -139,6 +146,10 @@ private slots:
         QCOMPARE(rows(chart), 33);
         QCOMPARE(cell(chart, 11, 1), QStringLiteral("5"));
         QCOMPARE(cell(chart, 22, 2), QStringLiteral("ตรวจสอบข้อมูล"));  // a hammer of 0 is the row's fault
+        const QStringList workable = find<QLabel>(chart, "chartworkable")->text().split(QLatin1Char('\n'));
+        QCOMPARE(workable.size(), 6);
+        QCOMPARE(workable[4], QStringLiteral("ระยะยกที่ใช้ได้ (Hiley, ลูกตุ้ม 5 ตัน): 64.5 – 162 ซม."));
+        QCOMPARE(workable[5], QStringLiteral("ระยะยกที่ใช้ได้ (Hiley, ลูกตุ้ม 0 ตัน): ค่านี้ต้องมากกว่าศูนย์"));
         typeInto(find<QLineEdit>(chart, "heightfrom"), QStringLiteral(" ;"));
         QCOMPARE(find<QLineEdit>(chart, "heightfrom")->text(), QStringLiteral("50"));
     }

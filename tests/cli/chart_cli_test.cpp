@@ -131,6 +131,45 @@ TEST_F(ChartCli, ExitStatusAndUsageErrors)
     }
 }
 
+// The workable drop heights: below the table, in the JSON per formula and
+// hammer as the calculation module finds them, and alone with --workable.
+TEST_F(ChartCli, WorkableDropHeights)
+{
+    const ProcessResult json = cli({"chart", "--file", path(), "--heights", "100:110:10", "--hammer", "3", "--json"});
+    ASSERT_EQ(json.exitCode, 0) << json.err;
+    const nlohmann::json workable = nlohmann::json::parse(json.out)["workable"];
+    ASSERT_EQ(workable.size(), 4u);
+    for (const calc::FormulaInfo& info : calc::formulas()) {
+        cli::Request single;
+        single.formula = info.formula;
+        cli::fillFromDocument(single, workedDocument());
+        const calc::WorkableRange expected = calc::workableRange(cli::tabInputs(single, "."), "3");
+        ASSERT_EQ(workable[info.name].size(), 1u);
+        const nlohmann::json& range = workable[info.name][0];
+        EXPECT_EQ(range["W"], "3");
+        EXPECT_EQ(range["from"], *expected.from) << info.name;
+        EXPECT_EQ(range["to"], *expected.to) << info.name;
+    }
+
+    const std::string hiley = "ระยะยกที่ใช้ได้ (Hiley, ลูกตุ้ม 5 ตัน): 64.5 – 162 ซม.\n";
+    const ProcessResult table = cli({"hiley", "--file", path(), "--heights", "100:110:10"});
+    EXPECT_TRUE(table.out.ends_with("39               Hiley\n" + hiley))
+        << table.out;
+    const ProcessResult alone = cli({"hiley", "--file", path(), "--workable"});
+    EXPECT_EQ(alone.exitCode, 0);
+    EXPECT_EQ(alone.out, hiley);
+
+    // No range: from null, exit 1; a tab that cannot be calculated has no key.
+    const ProcessResult none = cli({"engineering-news", "--file", path(), "Qa=100", "--workable", "--json"});
+    EXPECT_EQ(none.exitCode, 1);
+    EXPECT_EQ(nlohmann::json::parse(none.out)["workable"],
+              nlohmann::json::parse(R"({"engineering-news": [{"W": "3", "from": null, "to": "240"}]})"));
+    const ProcessResult empty = cli({"engineering-news", "Qa=", "--workable", "--json"});
+    EXPECT_EQ(empty.exitCode, 1);
+    EXPECT_EQ(nlohmann::json::parse(empty.out)["workable"], nlohmann::json::object());
+    EXPECT_EQ(cli({"hiley", "--workable", "--pdf", path() + ".pdf"}).exitCode, 2);
+}
+
 TEST_F(ChartCli, PdfPagesForManyRows)
 {
     const std::string pdf = path() + ".pdf";

@@ -2,6 +2,8 @@
 // entry per series, and a chart drawn into its place on a page of a
 // several-page PDF at the scale of its rectangle.
 #include <QApplication>
+#include <QAreaSeries>
+#include <QLineSeries>
 #include <QChart>
 #include <QGraphicsScene>
 #include <QLegendMarker>
@@ -10,6 +12,8 @@
 #include <QXYSeries>
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 #include "report/chart_drawing.h"
 #include "report/page_painter.h"
@@ -86,6 +90,27 @@ TEST(Chart, OneQtSeriesPerRunAndOneLegendEntryPerSeries)
     const auto axes = chart->axes(Qt::Horizontal);
     ASSERT_EQ(axes.size(), 1);
     EXPECT_EQ(axes[0]->titleText(), QStringLiteral("Drop height (cm)"));
+}
+
+// A band: a bar cut to the x axis in a lane along the bottom of the plot,
+// out of the legend; one wholly outside the axis is not drawn.
+TEST(Chart, BandsCutToTheAxisWithoutLegendEntries)
+{
+    Chart data = sampleChart();
+    data.bands = {{120, 400, 1}, {10, 40, 0}};
+    QGraphicsScene scene;
+    QChart* chart = makeChart(data);
+    scene.addItem(chart);
+    chart->setGeometry(QRectF(0, 0, 600, 400));
+    ASSERT_EQ(chart->series().size(), 5);
+    const auto* area = qobject_cast<QAreaSeries*>(chart->series()[0]);
+    ASSERT_TRUE(area);
+    const QList<QPointF> upper = area->upperSeries()->points();
+    EXPECT_EQ(upper, (QList<QPointF>{{120, upper[0].y()}, {150, upper[0].y()}}));
+    const auto* y = qobject_cast<QValueAxis*>(chart->axes(Qt::Vertical).front());
+    EXPECT_GT(area->lowerSeries()->points()[0].y(), y->min());
+    EXPECT_LT(upper[0].y(), y->min() + (y->max() - y->min()) * 0.1);
+    EXPECT_EQ(std::ranges::count_if(chart->legend()->markers(), &QLegendMarker::isVisible), 2);
 }
 
 TEST(Chart, DrawnInsideItsPlaceOnTheFirstOfTwoPages)
