@@ -5,8 +5,7 @@
 #include <utility>
 
 #include "app/about_window.h"
-#include "app/capacity_window.h"
-#include "app/chart_window.h"
+#include "app/chart_loader.h"
 #include "app/common_dialog.h"
 #include "app/danish_tab.h"
 #include "app/engineering_news_tab.h"
@@ -62,7 +61,7 @@ void MainWindow::connectMenu()
     connect(menu_.setprint, &QAction::triggered, this, [this] { commonDialog_->showPrinterSetUp(this); });
     connect(menu_.exitme, &QAction::triggered, this, &MainWindow::leaveProgram);
     connect(menu_.capacitycheck, &QAction::triggered, this, &MainWindow::showCapacityCheck);
-    connect(menu_.drivingchart, &QAction::triggered, this, [this] { showChartWindow(*this); });
+    connect(menu_.drivingchart, &QAction::triggered, this, [this] { openChartWindow(*this, "drivingchart"); });
     connect(menu_.fileopen, &QAction::triggered, this, &MainWindow::openWithDialog);
     connect(menu_.filesave, &QAction::triggered, this, &MainWindow::save);
     connect(menu_.filesaveas, &QAction::triggered, this, &MainWindow::saveAs);
@@ -78,14 +77,7 @@ void MainWindow::connectMenu()
     connect(menu_.product, &QAction::triggered, this, [] { showAboutWindow(); });
 }
 
-void MainWindow::showCapacityCheck()
-{
-    if (!capacityWindow_)
-        capacityWindow_ = new CapacityWindow(std::vector<FormulaTab*>(pages_.begin(), pages_.end()), *commonDialog_, this);
-    capacityWindow_->show();
-    capacityWindow_->raise();
-    capacityWindow_->activateWindow();
-}
+void MainWindow::showCapacityCheck() { openChartWindow(*this, "capacitycheck"); }
 
 FormulaTab* MainWindow::page(calc::Formula formula) const { return pages_.at(static_cast<std::size_t>(formula)); }
 

@@ -17,7 +17,6 @@
 // file open the title names it and any edit marks the window modified;
 // leaving a modified file asks whether to save it first.
 #include <QMainWindow>
-#include <QPointer>
 #include <QString>
 #include <array>
 
@@ -32,7 +31,6 @@ class QTabWidget;
 
 namespace app {
 
-class CapacityWindow;
 class CommonDialog;
 class FormulaTab;
 
@@ -61,7 +59,8 @@ public slots:
     void leaveProgram();
     // The tab's report, as the tab stands now, through the printer dialog.
     void printReport(calc::Formula formula);
-    // The capacity check window, one at a time: opened, or raised when open.
+    // The capacity check window, one at a time: opened, or raised when open;
+    // from the chart module (app/chart_loader.h), as the driving chart is.
     void showCapacityCheck();
 
     // Reads the pile file into the four tabs; on a bad file the message box
@@ -106,7 +105,6 @@ private:
     CommonDialog* commonDialog_ = nullptr;
     QTabWidget* tabs_ = nullptr;
     std::array<FormulaTab*, 4> pages_{};
-    QPointer<CapacityWindow> capacityWindow_;
 };
 
 }  // namespace app

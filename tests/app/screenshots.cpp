@@ -21,7 +21,9 @@
 
 #include "app/about_window.h"
 #include "app/capacity_window.h"
+#include "app/chart_loader.h"
 #include "app/chart_window.h"
+#include "app/chart_windows.h"
 #include "app/common_dialog.h"
 #include "app/file_dialogs.h"
 #include "app/formula_tab.h"
@@ -89,6 +91,7 @@ int main(int argc, char* argv[])
     qputenv("XDG_CONFIG_HOME", (argc > 1 ? QByteArray(argv[1]) : QByteArray(".")) + "/config");
     QApplication application(argc, argv);
     app::useInterfaceFont();
+    app::useChartModule(&app::chartWindows());
     outDir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
     QDir().mkpath(outDir);
 
