@@ -167,6 +167,14 @@ int main(int argc, char* argv[])
     capacity->writePdf(outDir + QStringLiteral("/capacity.pdf"));
     capacity->close();
 
+    // The chart module missing: the message in place of the driving chart.
+    app::useChartModule(nullptr);
+    app::setChartModuleFolders({(outDir + QStringLiteral("/no-such-folder")).toStdString()});
+    answerBoxLater(QStringLiteral("chart-module-missing"), QMessageBox::Ok);
+    window.menuActions().drivingchart->trigger();
+    app::setChartModuleFolders({});
+    app::useChartModule(&app::chartWindows());
+
     app::AboutWindow* about = app::showAboutWindow();
     if (!QTest::qWaitForWindowExposed(about)) return 1;
     save(about, QStringLiteral("about"));
