@@ -32,9 +32,10 @@ std::optional<PileSection> readSectionObject(const nlohmann::json& object, std::
     const auto size = textMember(object, "size");
     auto area = textMember(object, "area");
     if (!id || !size || !area) return std::nullopt;
-    *area = replaceAll(*area, fileSeparator, ".");
-    const std::optional<float> value = textToNumber(*area, ".");
+    // A number with the file's own separator, kept with ".".
+    const std::optional<float> value = textToNumber(*area, fileSeparator);
     if (!value || !(*value > 0)) return std::nullopt;
+    *area = replaceAll(*area, fileSeparator, ".");
     return PileSection{id->empty() ? *name : *id, *name, *size, *area};
 }
 

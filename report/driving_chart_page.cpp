@@ -5,6 +5,7 @@
 
 #include "calc/formula_names.h"
 #include "calc/numbers.h"
+#include "report/page_builder.h"
 
 namespace report {
 
@@ -161,6 +162,7 @@ std::string boxesText(const calc::TabInputs& tab)
     add(tab.boxes.prestressed, 1);
     add(tab.boxes.square, 2);
     add(tab.boxes.round, 3);
+    if (tab.boxes.section) text += std::string(text.empty() ? "" : "  ") + sectionNameAndArea(*tab.boxes.section, tab.decimalSeparator);
     return text;
 }
 

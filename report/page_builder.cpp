@@ -66,8 +66,7 @@ std::optional<std::string> pileTypeText(const TabSnapshot& tab, const calc::TabT
     if (rc && round) return texts::kRoundRc;
     if (prestressed && square) return texts::kSquarePrestressed;
     if (prestressed && round) return texts::kRoundPrestressed;
-    if (tab.section && (rc || prestressed))
-        return texts::kSectionPilePrefix + tab.section->name + (rc ? texts::kSectionRc : texts::kSectionPrestressed);
+    if (tab.section && (rc || prestressed)) return sectionPileType(*tab.section, !rc);
     return std::nullopt;
 }
 
@@ -77,13 +76,23 @@ std::string inputLine(const TabSnapshot& tab, const calc::TabTexts& tabTexts, in
 {
     const calc::FormulaInfo& info = calc::formulaInfo(tab.formula);
     if (tab.section && info.hasPileBoxes && calc::fieldIndex(info, "D") == index)
-        return texts::kSectionCaption + std::string(texts::kInputJoin) + tab.section->name + texts::kSectionAreaPrefix
-               + calc::replaceAll(tab.section->area, ".", tab.decimalSeparator) + texts::kSectionAreaSuffix;
+        return texts::kSectionCaption + std::string(texts::kInputJoin) + sectionNameAndArea(*tab.section, tab.decimalSeparator);
     const std::string& caption = tab.text(tabTexts.fieldLabels.at(index).name);
     return caption + texts::kInputJoin + tab.text(calc::fieldName(tab.formula, index));
 }
 
 }  // namespace
+
+std::string sectionPileType(const calc::PileSection& section, bool prestressed)
+{
+    return texts::kSectionPilePrefix + section.name + (prestressed ? texts::kSectionPrestressed : texts::kSectionRc);
+}
+
+std::string sectionNameAndArea(const calc::PileSection& section, std::string_view separator)
+{
+    return section.name + texts::kSectionAreaPrefix + calc::replaceAll(section.area, ".", separator)
+           + texts::kSectionAreaSuffix;
+}
 
 std::optional<Page> buildPage(const TabSnapshot& tab)
 {

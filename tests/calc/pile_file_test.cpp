@@ -210,6 +210,10 @@ INSTANTIATE_TEST_SUITE_P(
         BadFile{"section_area_number", withHiley(R"({"section":{"name":"ไอ","area":489}})"), Kind::BadBox,
                 "รูปหน้าตัด ในแท็บ Heiley's Formular ไม่ถูกต้อง"},
         BadFile{"section_area_other_separator", withHiley(R"({"section":{"name":"ไอ","area":"489,5"}})"),
+                Kind::BadBox, "รูปหน้าตัด ในแท็บ Heiley's Formular ไม่ถูกต้อง"},
+        BadFile{"section_area_full_stop_in_comma_file",
+                R"({"format":"blowcount-pile","version":2,"decimal_separator":",","tabs":{"hiley":)"
+                R"({"section":{"name":"ไอ","area":"489.5"}}}})",
                 Kind::BadBox, "รูปหน้าตัด ในแท็บ Heiley's Formular ไม่ถูกต้อง"}),
     [](const auto& info) { return std::string(info.param.name); });
 
