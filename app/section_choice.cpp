@@ -77,7 +77,8 @@ void SectionChoice::apply(const std::optional<calc::PileSection>& section)
         round_->setChecked(false);
         sizeField_->setText(QString::fromStdString(section_->size));
     } else if (dropped) {
-        sizeField_->setText(typedSize_);
+        // A file saved with a section holds its size text in D, not a number to give back.
+        sizeField_->setText(typedSize_ == sizeField_->text() ? QString() : typedSize_);
     }
     sizeField_->setReadOnly(section_.has_value());
     sizeField_->setToolTip(section_ ? QStringLiteral("ขนาดของหน้าตัดที่เลือก (แก้ไขไม่ได้)") : QString());

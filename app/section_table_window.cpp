@@ -100,10 +100,14 @@ QWidget* SectionTableWindow::buildForm()
     close->setObjectName(QStringLiteral("SectionClose"));
     message_ = new QLabel;
     message_->setObjectName(QStringLiteral("SectionMessage"));
+    message_->setWordWrap(true);  // a long reason wraps rather than squeezing the buttons
     QPalette red = message_->palette();
     red.setColor(QPalette::WindowText, QColor(200, 0, 0));
     message_->setPalette(red);
-    for (QPushButton* b : {add, edit_, delete_}) buttons->addWidget(b);
+    for (QPushButton* b : {add, edit_, delete_}) {
+        b->setMinimumWidth(b->sizeHint().width());
+        buttons->addWidget(b);
+    }
     buttons->addWidget(message_, 1);
     buttons->addWidget(close);
     fields->addRow(buttons);

@@ -173,7 +173,8 @@ int main(int argc, char* argv[])
 
     // The Hiley tab with an I-26 section, its report, and the section table.
     {
-        fill(window, calc::Formula::Hiley, {"12", "25", "5", "60", "5", "0.25", "0.8", "4", "30"}, {"Check8"});
+        fill(window, calc::Formula::Hiley, {"12", "25", "5", "60", "5", "0.25", "0.8", "4", "30"}, {});
+        window.page(calc::Formula::Hiley)->findChild<QCheckBox*>(QStringLiteral("Check8"))->setChecked(true);
         auto* combo = window.page(calc::Formula::Hiley)->findChild<QComboBox*>(QStringLiteral("SectionCombo"));
         const int i26 = combo->findText(QStringLiteral("ไอ 26×26"), Qt::MatchStartsWith);
         combo->setCurrentIndex(i26);

@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -16,6 +17,7 @@
 #include "app/section_catalogue.h"
 #include "app/section_choice.h"
 #include "app/section_table_window.h"
+#include "calc/pile_file.h"
 #include "gui_fixture.h"
 
 using namespace testing_gui;
@@ -65,6 +67,30 @@ private slots:
         QCOMPARE(combo->currentIndex(), 0);
         QCOMPARE(hiley->field(8)->text(), QStringLiteral("30"));
         QVERIFY(!hiley->field(8)->isReadOnly());
+    }
+
+    // A file's section, unknown to this catalogue, opens with its own area;
+    // the size text it left in D is not given back as D when a box is ticked.
+    void fileSectionOpensWithItsArea()
+    {
+        calc::PileDocument document = calc::initialDocument(".");
+        document.tab(Formula::Janbu).texts = {"24×24", "12", "15", "3", "30", "4", "200"};
+        document.tab(Formula::Janbu).boxes = {false, true, false, false, calc::PileSection{"ไอ X", "ไอ X", "24×24", "420.5"}};
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("i.blowcount"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray::fromStdString(calc::writePileFile(document)));
+        file.close();
+        QVERIFY(window_->openFile(path));
+
+        app::FormulaTab* janbu = window_->page(Formula::Janbu);
+        QCOMPARE(find<QComboBox>(janbu, "SectionCombo")->currentText(), QStringLiteral("ไอ X  (420.5 ตร.ซม.)"));
+        QVERIFY(janbu->field(0)->isReadOnly());
+        calculate(window_.get(), Formula::Janbu);
+        QCOMPARE(find<QLabel>(janbu, "Label87")->text(), QStringLiteral("พื้นที่หน้าตัดเสาเข็ม =  420.5  ตร.ซม."));
+        QTest::mouseClick(find<QCheckBox>(janbu, "Check11"), Qt::LeftButton);
+        QCOMPARE(janbu->field(0)->text(), QString());
     }
 
     // A bad row gets its reason and is not stored; a good one reaches the tabs.
