@@ -92,8 +92,9 @@ QWidget* SectionTableWindow::buildForm()
     auto* buttons = new QHBoxLayout;
     auto* add = new QPushButton(QStringLiteral("เพิ่ม"));
     add->setObjectName(QStringLiteral("SectionAdd"));
-    edit_ = new QPushButton(QStringLiteral("บันทึกการแก้ไข"));
+    edit_ = new QPushButton(QStringLiteral("แก้ไข"));
     edit_->setObjectName(QStringLiteral("SectionEdit"));
+    edit_->setToolTip(QStringLiteral("บันทึกค่าที่พิมพ์ลงในแถวที่เลือก"));
     delete_ = new QPushButton(QStringLiteral("ลบ"));
     delete_->setObjectName(QStringLiteral("SectionDelete"));
     auto* close = new QPushButton(QStringLiteral("ปิด"));
