@@ -174,7 +174,8 @@ std::vector<std::string> inputLines(const calc::TabInputs& tab, bool hammersGive
     std::string fields;
     for (const calc::FieldSymbol& field : info.fields) {
         const std::string symbol = field.symbol;
-        if (symbol == "h" || (hammersGiven && symbol == "W")) continue;
+        // D is not read while a section is in use: the head line names the section and its area.
+        if (symbol == "h" || (hammersGiven && symbol == "W") || (symbol == "D" && tab.boxes.section)) continue;
         const std::size_t index = static_cast<std::size_t>(field.index);
         const std::string text = index < tab.texts.size() ? tab.texts[index] : "";
         fields += std::string(fields.empty() ? "" : ",  ") + symbol + " = " + (text.empty() ? "(ว่าง)" : text);
