@@ -6,6 +6,7 @@
 
 #include "app/about_window.h"
 #include "app/capacity_window.h"
+#include "app/section_table_window.h"
 #include "app/chart_window.h"
 #include "app/common_dialog.h"
 #include "app/danish_tab.h"
@@ -62,6 +63,12 @@ void MainWindow::connectMenu()
     connect(menu_.setprint, &QAction::triggered, this, [this] { commonDialog_->showPrinterSetUp(this); });
     connect(menu_.exitme, &QAction::triggered, this, &MainWindow::leaveProgram);
     connect(menu_.capacitycheck, &QAction::triggered, this, &MainWindow::showCapacityCheck);
+    connect(menu_.sectiontable, &QAction::triggered, this, [this] {
+        if (!sectionTable_) sectionTable_ = new SectionTableWindow(this);
+        sectionTable_->show();
+        sectionTable_->raise();
+        sectionTable_->activateWindow();
+    });
     connect(menu_.drivingchart, &QAction::triggered, this, [this] { showChartWindow(*this); });
     connect(menu_.fileopen, &QAction::triggered, this, &MainWindow::openWithDialog);
     connect(menu_.filesave, &QAction::triggered, this, &MainWindow::save);

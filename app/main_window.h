@@ -33,6 +33,7 @@ class QTabWidget;
 namespace app {
 
 class CapacityWindow;
+class SectionTableWindow;
 class CommonDialog;
 class FormulaTab;
 
@@ -107,6 +108,7 @@ private:
     QTabWidget* tabs_ = nullptr;
     std::array<FormulaTab*, 4> pages_{};
     QPointer<CapacityWindow> capacityWindow_;
+    QPointer<SectionTableWindow> sectionTable_;
 };
 
 }  // namespace app

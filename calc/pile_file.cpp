@@ -12,6 +12,7 @@
 
 #include "calc/formula_names.h"
 #include "calc/numbers.h"
+#include "calc/pile_file_sections.h"
 
 namespace calc {
 
@@ -115,10 +116,22 @@ std::optional<PileFileError> readTab(const Json& tab, Formula formula, std::stri
     if (auto bad = readPair(tab, "material", "rc", "prestressed", formula, out.boxes.reinforced,
                             out.boxes.prestressed))
         return bad;
+    if (const auto section = tab.find("section"); section != tab.end() && section->is_object()) {
+        out.boxes.section = readSectionObject(*section, fileSeparator);
+        if (!out.boxes.section) return failure(Kind::BadBox, "section", {}, formula);
+        return std::nullopt;
+    }
     return readPair(tab, "section", "square", "round", formula, out.boxes.square, out.boxes.round);
 }
 
 }  // namespace
+
+int pileFileVersion(const PileDocument& document)
+{
+    for (const PileTab& tab : document.tabs)
+        if (tab.boxes.section) return 2;
+    return 1;
+}
 
 TabInputs PileDocument::inputs(Formula formula) const
 {
@@ -221,12 +234,15 @@ std::string writePileFile(const PileDocument& document)
         if (info.hasPileBoxes) {
             const PileBoxes& b = tab.boxes;
             entry["material"] = b.reinforced ? Ordered("rc") : b.prestressed ? Ordered("prestressed") : Ordered();
-            entry["section"] = b.square ? Ordered("square") : b.round ? Ordered("round") : Ordered();
+            entry["section"] = b.section  ? sectionObject(*b.section, document.decimalSeparator)
+                               : b.square ? Ordered("square")
+                               : b.round  ? Ordered("round")
+                                          : Ordered();
         }
         tabs[info.name] = std::move(entry);
     }
     const Ordered json = {{"format", kPileFileFormat},
-                          {"version", kPileFileVersion},
+                          {"version", pileFileVersion(document)},
                           {"decimal_separator", document.decimalSeparator},
                           {"tabs", std::move(tabs)}};
     return json.dump(2, ' ', false, Ordered::error_handler_t::replace) + "\n";

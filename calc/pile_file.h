@@ -5,8 +5,9 @@
 //    "tabs": {"hiley": {"fields": {"D": "30", ...}, "material": "rc", "section": "square"}, ...}}
 //
 // Field keys are the command line's field symbols, values the texts exactly as
-// typed. material is "rc", "prestressed" or null, section "square", "round" or
-// null. A missing tab, field or box reads as empty; unknown keys are ignored.
+// typed. material is "rc", "prestressed" or null, section "square", "round",
+// null or a section object (calc/pile_file_sections.h; such a file is version 2,
+// one without is still written as version 1). A missing tab, field or box reads as empty; unknown keys are ignored.
 // Texts typed where the decimal separator differs from the reader's get that
 // character, and only it, replaced by the reader's separator.
 #include <array>
@@ -23,7 +24,7 @@
 
 namespace calc {
 
-inline constexpr int kPileFileVersion = 1;
+inline constexpr int kPileFileVersion = 2;  // the highest version read
 inline constexpr std::size_t kPileFileMaxBytes = 1024 * 1024;
 inline constexpr const char* kPileFileFormat = "blowcount-pile";
 inline constexpr const char* kPileFileSuffix = ".blowcount";
@@ -83,6 +84,10 @@ using PileFileResult = std::variant<PileDocument, PileFileError>;
 PileFileResult readPileFile(std::string_view text, std::string_view currentSeparator);
 // The same from the file at `path` (bytes as the system takes them).
 PileFileResult loadPileFile(const std::string& path, std::string_view currentSeparator);
+
+// The version a document is written as: 2 when a tab uses a section object,
+// else 1, which older copies of the program open.
+int pileFileVersion(const PileDocument& document);
 
 // The document as the text of a pile file (UTF-8, ending in a newline).
 std::string writePileFile(const PileDocument& document);

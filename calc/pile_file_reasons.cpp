@@ -69,7 +69,7 @@ std::string englishReason(const PileFileError& e)
     case Kind::BadBox:
         return "\"" + e.key + "\"" + tab
                + (e.key == "material" ? " is not \"rc\", \"prestressed\" or null"
-                                      : " is not \"square\", \"round\" or null");
+                                      : " is not \"square\", \"round\", a section object or null");
     }
     return "bad file";
 }

@@ -18,6 +18,7 @@
 #include "cli/pdf_report.h"
 #include "cli/pile_input.h"
 #include "cli/report_page.h"
+#include "cli/sections.h"
 
 namespace {
 
@@ -74,6 +75,14 @@ int main(int argc, char** argv)
 
     cli::Request request = std::get<cli::Request>(parsed);
     if (const std::optional<cli::UsageError> bad = cli::checkRecordNumber(request, separator)) {
+        write(stderr, "blowcount-cli: " + bad->message + "\n" + cli::usageText());
+        return 2;
+    }
+    if (request.listSections) {
+        write(stdout, cli::sectionsListing(request.json));
+        return std::fflush(stdout) == 0 ? 0 : 2;
+    }
+    if (const std::optional<cli::UsageError> bad = cli::resolveSection(request, separator)) {
         write(stderr, "blowcount-cli: " + bad->message + "\n" + cli::usageText());
         return 2;
     }

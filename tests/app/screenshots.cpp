@@ -7,6 +7,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QAbstractItemView>
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
@@ -168,6 +170,37 @@ int main(int argc, char* argv[])
     if (!QTest::qWaitForWindowExposed(about)) return 1;
     save(about, QStringLiteral("about"));
     about->close();
+
+    // The Hiley tab with an I-26 section, its report, and the section table.
+    {
+        fill(window, calc::Formula::Hiley, {"12", "25", "5", "60", "5", "0.25", "0.8", "4", "30"}, {});
+        window.page(calc::Formula::Hiley)->findChild<QCheckBox*>(QStringLiteral("Check8"))->setChecked(true);
+        auto* combo = window.page(calc::Formula::Hiley)->findChild<QComboBox*>(QStringLiteral("SectionCombo"));
+        const int i26 = combo->findText(QStringLiteral("ไอ 26×26"), Qt::MatchStartsWith);
+        combo->setCurrentIndex(i26);
+        emit combo->activated(i26);
+        window.page(calc::Formula::Hiley)->calculateButton()->click();
+        save(&window, QStringLiteral("hiley-section"));
+        combo->showPopup();
+        QTest::qWait(100);
+        save(combo->view()->window(), QStringLiteral("hiley-section-list"));
+        combo->hidePopup();
+        window.commonDialog().printer().setOutputFileName(outDir + QStringLiteral("/hiley-section-report.pdf"));
+        QFile::remove(window.commonDialog().printer().outputFileName());
+        acceptDialogLater(QStringLiteral("print-dialog-section"));
+        window.page(calc::Formula::Hiley)->printButton()->click();
+        window.menuActions().sectiontable->trigger();
+        auto* table = window.findChild<QWidget*>(QStringLiteral("SectionTable"));
+        if (!table || !QTest::qWaitForWindowExposed(table)) return 1;
+        table->findChild<QLineEdit*>(QStringLiteral("SectionName"))->setText(QStringLiteral("สปัน 40"));
+        table->findChild<QComboBox*>(QStringLiteral("SectionShape"))->setCurrentIndex(1);
+        table->findChild<QLineEdit*>(QStringLiteral("SectionFirst"))->setText(QStringLiteral("40"));
+        table->findChild<QLineEdit*>(QStringLiteral("SectionSecond"))->setText(QStringLiteral("25"));
+        table->findChild<QPushButton*>(QStringLiteral("SectionAdd"))->click();
+        QTest::qWait(100);
+        save(table, QStringLiteral("section-table"));
+        table->close();
+    }
 
     // A negative set, to see the message box.
     fill(window, calc::Formula::EngineeringNews, {"30", "3", "50", "0.9", "4"}, {});
