@@ -12,6 +12,7 @@
 
 #include "calc/formula_names.h"
 #include "calc/numbers.h"
+#include "calc/pile_file_records.h"
 
 namespace calc {
 
@@ -179,6 +180,7 @@ PileFileResult readPileFile(std::string_view text, std::string_view currentSepar
                                document.tab(info.formula)))
             return *bad;
     }
+    if (auto bad = records_file::read(json, fileSeparator, currentSeparator, document)) return *bad;
     return document;
 }
 
@@ -225,10 +227,11 @@ std::string writePileFile(const PileDocument& document)
         }
         tabs[info.name] = std::move(entry);
     }
-    const Ordered json = {{"format", kPileFileFormat},
-                          {"version", kPileFileVersion},
-                          {"decimal_separator", document.decimalSeparator},
-                          {"tabs", std::move(tabs)}};
+    Ordered json = {{"format", kPileFileFormat},
+                    {"version", pileFileVersion(document)},
+                    {"decimal_separator", document.decimalSeparator},
+                    {"tabs", std::move(tabs)}};
+    records_file::write(document, json);
     return json.dump(2, ' ', false, Ordered::error_handler_t::replace) + "\n";
 }
 
