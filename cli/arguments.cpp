@@ -80,6 +80,7 @@ std::string usageText()
         "       blowcount-cli FORMULA ... --heights FROM:TO:STEP [--hammer W]... [--json | --csv] [--pdf FILE]\n"
         "       blowcount-cli chart --file PILE [--heights FROM:TO:STEP] [--hammer W]...\n"
         "                     [--formulas engineering-news,hiley,danish,janbu] [--json | --csv] [--pdf FILE]\n"
+        "       blowcount-cli records --file PILE [--json]\n"
         "FORMULA and its FIELDs:\n";
     for (const FormulaInfo& f : formulas()) {
         const std::string_view name = f.name;
@@ -104,6 +105,8 @@ std::string usageText()
         "  side by side (all four unless --formulas names some), over 50:150:10 unless --heights is given.\n"
         "  --csv writes the table as CSV (UTF-8, '.' in numbers); --pdf FILE writes its printed pages.\n"
         "  Exit 0 with a table, 1 when no formula could be calculated.\n"
+        "'records' checks the pile file's driving records against the criterion at each one's hammer\n"
+        "  and drop: the table and the counts, or with --json one object. Exit 0 with the table.\n"
         "--version prints the program's name and version.\n";
     return text;
 }
