@@ -2,6 +2,7 @@
 
 #include <QBrush>
 #include <QColor>
+#include <array>
 #include <limits>
 
 #include "app/records_store.h"
@@ -116,7 +117,12 @@ QVariant RecordsModel::headerData(int section, Qt::Orientation orientation, int 
 {
     if (role != Qt::DisplayRole) return {};
     if (orientation == Qt::Vertical) return section + 1;
-    return qs(calc::recordHeaders().at(static_cast<std::size_t>(section)));
+    // On two lines, to keep the columns narrow.
+    static const std::array<const char*, calc::kRecordColumnCount> kHeaders{
+        "หมายเลข\nเสาเข็ม", "ตำแหน่ง", "วันที่", "ลูกตุ้ม\n(ตัน)", "ระยะยก\n(ซม.)", "ความลึก\n(ม.)",
+        "ทรุดตัว 10 ครั้ง\nสุดท้าย (ซม.)", "เกณฑ์ 10 ครั้ง\n(ซม.)", "ครั้ง/30 ซม.\nสุดท้าย", "เกณฑ์\nครั้ง/30 ซม.",
+        "น้ำหนักปลอดภัย\nที่พิสูจน์ได้ (ตัน)", "ผล", "ข้อสังเกต"};
+    return QString::fromUtf8(kHeaders.at(static_cast<std::size_t>(section)));
 }
 
 }  // namespace app

@@ -101,7 +101,10 @@ RecordsWindow::RecordsWindow(MainWindow& main, RecordsStore& store)
     connect(model_, &RecordsModel::rechecked, this, &RecordsWindow::showCounts);
     connect(model_, &RecordsModel::rechecked, this, &RecordsWindow::showVerdict);
     // Another file opened: its first record.
-    connect(&store_, &RecordsStore::reset, this, [this] { selectRecord(store_.records().empty() ? -1 : 0); });
+    connect(&store_, &RecordsStore::reset, this, [this] {
+        table_->resizeColumnsToContents();
+        selectRecord(store_.records().empty() ? -1 : 0);
+    });
     connect(&store_, &RecordsStore::reset, this, &RecordsWindow::showSettings);
     connect(&store_, &RecordsStore::acceptanceChanged, this, &RecordsWindow::showSettings);
     connect(&store_, &RecordsStore::recordChanged, this, [this](int index) {
@@ -123,6 +126,7 @@ RecordsWindow::RecordsWindow(MainWindow& main, RecordsStore& store)
 
     showSettings();
     showCounts();
+    table_->resizeColumnsToContents();
     selectRecord(store_.records().empty() ? -1 : 0);
     resize(1500, 820);
 }
@@ -374,6 +378,7 @@ void RecordsWindow::showVerdict()
                      .arg(QString::fromUtf8(calc::shortFormulaName(c.criterion->formula)), qs(c.criterion->W),
                           qs(c.criterion->h), qs(c.criterion->set10), qs(c.criterion->blows30));
     for (const calc::RecordFlag flag : c.flags) lines << QString::fromUtf8(calc::flagText(flag));
+    if (c.capacity || c.capacityMessage) lines << QStringLiteral("<b>กำลังรับน้ำหนักจากชุดสุดท้าย</b>");
     if (c.capacity)
         for (const std::string& line : calc::capacityLines(*c.capacity)) lines << qs(line).toHtmlEscaped();
     else if (c.capacityMessage)

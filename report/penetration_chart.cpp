@@ -23,6 +23,7 @@ Chart penetrationChart(const calc::PileRecord& record, const calc::RecordCheck& 
         blows.points.push_back(ChartPoint{step.blows, step.top});
         blows.points.push_back(ChartPoint{step.blows, step.bottom});
     }
+    blows.markPoints = false;
     if (!blows.points.empty()) chart.series.push_back(std::move(blows));
 
     if (check.criterion && !steps.empty()) {
