@@ -107,8 +107,9 @@ RecordsWindow::RecordsWindow(MainWindow& main, RecordsStore& store)
     });
     connect(&store_, &RecordsStore::reset, this, &RecordsWindow::showSettings);
     connect(&store_, &RecordsStore::acceptanceChanged, this, &RecordsWindow::showSettings);
+    // An undo or redo shows the record it changed.
     connect(&store_, &RecordsStore::recordChanged, this, [this](int index) {
-        if (!editing_ && index == currentRecord()) showRecord();
+        if (!editing_) selectRecord(index);
     });
     connect(&store_, &RecordsStore::recordInserted, this, [this](int index) { selectRecord(index); });
     connect(&store_, &RecordsStore::recordRemoved, this, [this](int index) {

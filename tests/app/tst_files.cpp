@@ -247,7 +247,7 @@ private slots:
         const QByteArray head = R"({"format":"blowcount-pile","version":1,"tabs":{"hiley":{"fields":)";
         QTest::newRow("not JSON") << QByteArray("D=30 L=12") << "ไม่ใช่ไฟล์ JSON";
         QTest::newRow("another format") << QByteArray(R"({"format":"other","version":1})") << "ไม่ใช่ไฟล์เสาเข็มของ Blow Count";
-        QTest::newRow("newer version") << QByteArray(R"({"format":"blowcount-pile","version":2})")
+        QTest::newRow("newer version") << QByteArray(R"({"format":"blowcount-pile","version":3})")
                                        << "รุ่นของไฟล์ใหม่กว่าที่โปรแกรมนี้อ่านได้";
         QTest::newRow("number") << head + R"({"L2":5}}}})" << "ช่อง L2 ในแท็บ Heiley's Formular ไม่ใช่ข้อความ";
         QTest::newRow("null") << head + R"({"D":null}}}})" << "ช่อง D ในแท็บ Heiley's Formular ไม่ใช่ข้อความ";
