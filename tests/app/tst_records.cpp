@@ -196,6 +196,19 @@ private slots:
         QCOMPARE(find<QLineEdit>(records, "recordmark")->text(), QStringLiteral("B-7"));
         QVERIFY(!window_->recordsStore().undoStack()->canUndo());
     }
+
+    void recordsTypedWithNoFileOpenAreAskedAbout()
+    {
+        app::RecordsWindow* records = open();
+        QVERIFY(window_->close());  // nothing typed: no question
+        window_->show();
+        QTest::mouseClick(find<QPushButton>(records, "addrecord"), Qt::LeftButton);
+        QCOMPARE(window_->recordsStore().records().front().mark, std::string("P-001"));
+        boxes_->answerNext(QMessageBox::Cancel);
+        QVERIFY(!window_->close());
+        QCOMPARE(boxes_->seen().back().text, QStringLiteral("บันทึกการเปลี่ยนแปลงหรือไม่"));
+        QCOMPARE(window_->recordsStore().records().size(), std::size_t(1));
+    }
 };
 
 BLOWCOUNT_GUI_TEST_MAIN(RecordsWindowTest)
