@@ -79,6 +79,9 @@ RecordsWindow::RecordsWindow(MainWindow& main, RecordsStore& store)
     proxy_->setSortRole(RecordsModel::SortRole);
     proxy_->setFilterRole(RecordsModel::StatusRole);
     proxy_->setFilterKeyColumn(calc::kStatusColumn);
+    // A record being typed keeps its place: the filter and the order are
+    // applied again when they are chosen or a tab changes, not on each edit.
+    proxy_->setDynamicSortFilter(false);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(buildHeader());
@@ -120,7 +123,10 @@ RecordsWindow::RecordsWindow(MainWindow& main, RecordsStore& store)
     auto* pending = new QTimer(this);
     pending->setSingleShot(true);
     pending->setInterval(0);
-    connect(pending, &QTimer::timeout, model_, &RecordsModel::recheckAll);
+    connect(pending, &QTimer::timeout, this, [this] {
+        model_->recheckAll();
+        proxy_->invalidate();
+    });
     for (calc::Formula formula : {calc::Formula::EngineeringNews, calc::Formula::Hiley, calc::Formula::Danish,
                                   calc::Formula::Janbu})
         connect(main_.page(formula), &FormulaTab::inputsChanged, pending, qOverload<>(&QTimer::start));

@@ -109,8 +109,14 @@ private slots:
         QCOMPARE(cell(records, 0, calc::kCriterionSetColumn), QStringLiteral("1.91"));
         QCOMPARE(cell(records, 0, calc::kDropColumn), QStringLiteral("(100)"));
 
+        // Shown only the failing ones, the record being typed stays in view.
+        auto* filter = find<QComboBox>(records, "statusfilter");
+        filter->setCurrentIndex(filter->findData("fails"));
+        QCOMPARE(find<QTableView>(records, "recordstable")->model()->rowCount(), 1);
         records->selectRecord(1);
         find<QLineEdit>(records, "recordsets")->setText("2.5 1.9");
+        QCOMPARE(records->currentRecord(), 1);
+        filter->setCurrentIndex(0);
         QCOMPARE(cell(records, 1, calc::kStatusColumn), QStringLiteral("ผ่าน"));
         QCOMPARE(cell(records, 1, calc::kLastSetColumn), QStringLiteral("1.9"));
         QVERIFY(window_->isWindowModified());
