@@ -154,7 +154,8 @@ std::optional<std::string> englishReason(const PileFileError& e)
         return e.detail.empty() ? "\"" + e.key + "\" is not " + (e.key == "records" ? "a list" : "an object")
                                 : where + " is not an object";
     case Kind::RecordNotText:
-        return where + ": \"" + e.key + "\" is not a text" + (e.key == "blows" || e.key == "sets" ? "s list" : "");
+        return where + ": \"" + e.key + "\" is not "
+               + (e.key == "blows" || e.key == "sets" ? "a list of texts" : "a text");
     case Kind::RecordControlCharacter: return where + ": \"" + e.key + "\" holds a control character";
     case Kind::MissingMark: return where + " has no \"mark\"";
     case Kind::DuplicateMark: return where + ": the mark '" + e.key + "' is given twice";

@@ -126,7 +126,7 @@ const RecordChecker::Found& RecordChecker::criterion(const std::string& hammer, 
         // The chart's governing rule: the most blows per 30 cm, the first on a tie.
         if (!found.criterion || c.blows30Value > found.criterion->blows30Value) found.criterion = std::move(c);
     }
-    if (tabs_.size() > 1) found.message = kNoFormulaCalculates;
+    if (tabs_.size() != 1) found.message = kNoFormulaCalculates;
     return found_.emplace(key, std::move(found)).first->second;
 }
 
