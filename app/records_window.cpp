@@ -17,6 +17,7 @@
 #include <QSplitter>
 #include <QTableView>
 #include <QTimer>
+#include <QToolButton>
 #include <QUndoStack>
 #include <QVBoxLayout>
 
@@ -100,6 +101,12 @@ RecordsWindow::RecordsWindow(MainWindow& main, RecordsStore& store)
     redo->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
     addAction(undo);
     addAction(redo);
+    for (QAction* action : {undo, redo}) {
+        auto* button = new QToolButton(this);
+        button->setDefaultAction(action);
+        button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+        undoButtons_->addWidget(button);
+    }
 
     connect(model_, &RecordsModel::rechecked, this, &RecordsWindow::showCounts);
     connect(model_, &RecordsModel::rechecked, this, &RecordsWindow::showVerdict);
@@ -199,6 +206,9 @@ QWidget* RecordsWindow::buildTable()
     top->addWidget(add);
     top->addWidget(duplicate_);
     top->addWidget(delete_);
+    undoButtons_ = new QHBoxLayout;
+    top->addSpacing(12);
+    top->addLayout(undoButtons_);
     layout->addLayout(top);
 
     table_ = new QTableView(panel);

@@ -14,6 +14,7 @@
 
 class QChartView;
 class QComboBox;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -71,6 +72,7 @@ private:
     QChartView* graph_ = nullptr;
     QPushButton* duplicate_ = nullptr;
     QPushButton* delete_ = nullptr;
+    QHBoxLayout* undoButtons_ = nullptr;  // undo and redo
     bool filling_ = false;  // the form or header is being set, not edited
     bool editing_ = false;  // the form's own edit is being stored
 };
