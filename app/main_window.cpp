@@ -17,6 +17,8 @@
 #include "app/maker.h"
 #include "app/message_boxes.h"
 #include "app/recent_files.h"
+#include "app/records_store.h"
+#include "app/records_window.h"
 #include "app/report_printing.h"
 #include "app/status_bar.h"
 #include "app/tab_snapshot.h"
@@ -31,6 +33,8 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     setWindowIcon(icons::windowIcon());
 
     commonDialog_ = new CommonDialog(this);
+    records_ = new RecordsStore(this);
+    connect(records_, &RecordsStore::changed, this, &MainWindow::markModified);
     menu_ = buildMenuBar(this);
     connectMenu();
 
@@ -70,6 +74,7 @@ void MainWindow::connectMenu()
         sectionTable_->activateWindow();
     });
     connect(menu_.drivingchart, &QAction::triggered, this, [this] { showChartWindow(*this); });
+    connect(menu_.drivingrecords, &QAction::triggered, this, [this] { showRecordsWindow(*this); });
     connect(menu_.fileopen, &QAction::triggered, this, &MainWindow::openWithDialog);
     connect(menu_.filesave, &QAction::triggered, this, &MainWindow::save);
     connect(menu_.filesaveas, &QAction::triggered, this, &MainWindow::saveAs);
@@ -126,7 +131,7 @@ void MainWindow::leaveProgram()
 {
     // A modified file: the close asks whether to save it, in place of the
     // confirmation (its Cancel keeps the program open).
-    if (!filePath_.isEmpty() && isWindowModified()) close();
+    if (hasUnsavedChanges()) close();
     else if (confirmLeaving(this)) close();
 }
 

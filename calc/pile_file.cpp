@@ -12,6 +12,7 @@
 
 #include "calc/formula_names.h"
 #include "calc/numbers.h"
+#include "calc/pile_file_records.h"
 #include "calc/pile_file_sections.h"
 
 namespace calc {
@@ -128,6 +129,7 @@ std::optional<PileFileError> readTab(const Json& tab, Formula formula, std::stri
 
 int pileFileVersion(const PileDocument& document)
 {
+    if (!document.records.empty() || document.acceptanceGiven) return 2;
     for (const PileTab& tab : document.tabs)
         if (tab.boxes.section) return 2;
     return 1;
@@ -192,6 +194,7 @@ PileFileResult readPileFile(std::string_view text, std::string_view currentSepar
                                document.tab(info.formula)))
             return *bad;
     }
+    if (auto bad = records_file::read(json, fileSeparator, currentSeparator, document)) return *bad;
     return document;
 }
 
@@ -241,10 +244,11 @@ std::string writePileFile(const PileDocument& document)
         }
         tabs[info.name] = std::move(entry);
     }
-    const Ordered json = {{"format", kPileFileFormat},
-                          {"version", pileFileVersion(document)},
-                          {"decimal_separator", document.decimalSeparator},
-                          {"tabs", std::move(tabs)}};
+    Ordered json = {{"format", kPileFileFormat},
+                    {"version", pileFileVersion(document)},
+                    {"decimal_separator", document.decimalSeparator},
+                    {"tabs", std::move(tabs)}};
+    records_file::write(document, json);
     return json.dump(2, ' ', false, Ordered::error_handler_t::replace) + "\n";
 }
 

@@ -100,6 +100,7 @@ std::string usageText()
         "       blowcount-cli chart --file PILE [--heights FROM:TO:STEP] [--hammer W]...\n"
         "                     [--formulas engineering-news,hiley,danish,janbu] [--json | --csv] [--pdf FILE]\n"
         "       blowcount-cli sections [--json]\n"
+        "       blowcount-cli records --file PILE [--json]\n"
         "FORMULA and its FIELDs:\n";
     for (const FormulaInfo& f : formulas()) {
         const std::string_view name = f.name;
@@ -130,6 +131,8 @@ std::string usageText()
         "  drop whose set is above 0 to the most the tab's drop-height check allows (0.1 cm steps).\n"
         "--workable without --heights prints only those heights for the formula's tab (with --json\n"
         "  under \"workable\"); exit 0 when a hammer has a workable range, 1 otherwise.\n"
+        "'records' checks the pile file's driving records against the criterion at each one's hammer\n"
+        "  and drop: the table and the counts, or with --json one object. Exit 0 with the table.\n"
         "--version prints the program's name and version.\n";
     return text;
 }

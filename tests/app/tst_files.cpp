@@ -254,7 +254,7 @@ private slots:
         QTest::newRow("object") << head + R"({"Z":{}}}}})" << "ช่อง Z ในแท็บ Heiley's Formular ไม่ใช่ข้อความ";
         QTest::newRow("control character") << head + R"({"r":"0.2\n5"}}}})"
                                            << "ช่อง r ในแท็บ Heiley's Formular มีอักขระควบคุม";
-        QTest::newRow("over 1 MiB") << QByteArray(1024 * 1024 + 1, ' ') << "ไฟล์ใหญ่เกิน 1 MiB";
+        QTest::newRow("over 16 MiB") << QByteArray(16 * 1024 * 1024 + 1, ' ') << "ไฟล์ใหญ่เกิน 16 MiB";
         QTest::newRow("not UTF-8") << QByteArray("{\"format\":\"\xBA\xD2\"}") << "ไฟล์ไม่ใช่ข้อความ UTF-8";
         QTest::newRow("missing") << QByteArray() << "ไม่พบไฟล์";
         QTest::newRow("a folder") << QByteArray() << "ไม่ใช่ไฟล์ แต่เป็นโฟลเดอร์หรืออุปกรณ์";

@@ -171,7 +171,7 @@ INSTANTIATE_TEST_SUITE_P(
         BadFile{"number_overflow", R"({"format":"blowcount-pile","version":1,"later":1e999})", Kind::NotJson,
                 "ไม่ใช่ไฟล์ JSON"},
         BadFile{"windows_874", "{\"format\":\"\xBA\"}", Kind::NotUtf8, "ไฟล์ไม่ใช่ข้อความ UTF-8"},
-        BadFile{"too_large", std::string(kPileFileMaxBytes + 1, ' '), Kind::TooLarge, "ไฟล์ใหญ่เกิน 1 MiB"},
+        BadFile{"too_large", std::string(kPileFileMaxBytes + 1, ' '), Kind::TooLarge, "ไฟล์ใหญ่เกิน 16 MiB"},
         BadFile{"other_format", R"({"format":"blowcount","version":1})", Kind::NotPileFile,
                 "ไม่ใช่ไฟล์เสาเข็มของ Blow Count"},
         BadFile{"no_format", R"({"version":1})", Kind::NotPileFile, "ไม่ใช่ไฟล์เสาเข็มของ Blow Count"},
