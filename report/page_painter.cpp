@@ -15,6 +15,11 @@ namespace report {
 
 namespace {
 
+QPageLayout::Orientation orientation(const Page& page)
+{
+    return page.landscape ? QPageLayout::Landscape : QPageLayout::Portrait;
+}
+
 bool failed(const QPrinter& printer)
 {
     return printer.printerState() == QPrinter::Error || printer.printerState() == QPrinter::Aborted;
@@ -64,12 +69,14 @@ bool printPages(const std::vector<Page>& pages, QPrinter& printer)
     if (pages.empty() || !printer.isValid() || !reportFont()) return false;
     printer.setFullPage(false);
     if (!printer.setPageSize(QPageSize(QPageSize::A4))) return false;
-    if (!printer.setPageOrientation(QPageLayout::Portrait)) return false;
+    if (!printer.setPageOrientation(orientation(pages.front()))) return false;
 
     QPainter painter;
     if (!painter.begin(&printer)) return false;
     for (std::size_t i = 0; i < pages.size(); ++i) {
-        const bool next = i == 0 || printer.newPage();
+        // A turned page takes its orientation before it begins.
+        const bool turned = i > 0 && pages[i].landscape != pages[i - 1].landscape;
+        const bool next = i == 0 || ((!turned || printer.setPageOrientation(orientation(pages[i]))) && printer.newPage());
         if (!next || !paintPage(painter, pages[i]) || failed(printer)) {
             printer.abort();
             painter.end();
@@ -95,12 +102,15 @@ bool writePdf(const std::vector<Page>& pages, const QString& path)
         writer.setResolution(kPdfResolution);
         writer.setCreator(QStringLiteral("Blow Count"));
         const QMarginsF margins(kPdfMargin, kPdfMargin, kPdfMargin, kPdfMargin);
-        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, margins, QPageLayout::Point));
+        writer.setPageLayout(
+            QPageLayout(QPageSize(QPageSize::A4), orientation(pages.front()), margins, QPageLayout::Point));
         QPainter painter;
         if (painter.begin(&writer)) {
             painted = true;
-            for (std::size_t i = 0; i < pages.size() && painted; ++i)
-                painted = (i == 0 || writer.newPage()) && paintPage(painter, pages[i]);
+            for (std::size_t i = 0; i < pages.size() && painted; ++i) {
+                if (i > 0) painted = writer.setPageOrientation(orientation(pages[i])) && writer.newPage();
+                painted = painted && paintPage(painter, pages[i]);
+            }
             painted = painter.end() && painted;
         }
     }
