@@ -64,7 +64,7 @@ bool printPage(const Page& page, QPrinter& printer)
     return printPages({page}, printer);
 }
 
-bool printPages(const std::vector<Page>& pages, QPrinter& printer)
+bool printPages(const std::vector<Page>& pages, QPrinter& printer, const PageProgress& progress)
 {
     if (pages.empty() || !printer.isValid() || !reportFont()) return false;
     printer.setFullPage(false);
@@ -77,7 +77,7 @@ bool printPages(const std::vector<Page>& pages, QPrinter& printer)
         // A turned page takes its orientation before it begins.
         const bool turned = i > 0 && pages[i].landscape != pages[i - 1].landscape;
         const bool next = i == 0 || ((!turned || printer.setPageOrientation(orientation(pages[i]))) && printer.newPage());
-        if (!next || !paintPage(painter, pages[i]) || failed(printer)) {
+        if (!next || !paintPage(painter, pages[i]) || failed(printer) || (progress && !progress(i + 1))) {
             printer.abort();
             painter.end();
             return false;
@@ -91,7 +91,7 @@ bool writePdf(const Page& page, const QString& path)
     return writePdf(std::vector<Page>{page}, path);
 }
 
-bool writePdf(const std::vector<Page>& pages, const QString& path)
+bool writePdf(const std::vector<Page>& pages, const QString& path, const PageProgress& progress)
 {
     if (pages.empty()) return false;
     QSaveFile file(path);
@@ -109,7 +109,7 @@ bool writePdf(const std::vector<Page>& pages, const QString& path)
             painted = true;
             for (std::size_t i = 0; i < pages.size() && painted; ++i) {
                 if (i > 0) painted = writer.setPageOrientation(orientation(pages[i])) && writer.newPage();
-                painted = painted && paintPage(painter, pages[i]);
+                painted = painted && paintPage(painter, pages[i]) && (!progress || progress(i + 1));
             }
             painted = painter.end() && painted;
         }

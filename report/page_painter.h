@@ -5,6 +5,8 @@
 // landscape where the page says so); the
 // rules; and the charts, each drawn into its rectangle as the screen shows it.
 // A report of several pages goes out as one document.
+#include <cstddef>
+#include <functional>
 #include <vector>
 
 #include <QString>
@@ -29,9 +31,13 @@ bool paintPage(QPainter& painter, const Page& page);
 // printer error on the way.
 bool printPage(const Page& page, QPrinter& printer);
 
+// Told after each page painted how many are done; false stops the work, which
+// then ends as a failure would (nothing sent, no file written).
+using PageProgress = std::function<bool(std::size_t pagesDone)>;
+
 // The pages, in order, as one print job; the same rules as printPage. False
 // for no pages.
-bool printPages(const std::vector<Page>& pages, QPrinter& printer);
+bool printPages(const std::vector<Page>& pages, QPrinter& printer, const PageProgress& progress = {});
 
 // The page as a one-page A4 PDF (landscape where the page says so) whose printable area lies kPdfMargin
 // points inside the paper's edges. False when it cannot be written; a file
@@ -39,7 +45,7 @@ bool printPages(const std::vector<Page>& pages, QPrinter& printer);
 bool writePdf(const Page& page, const QString& path);
 
 // The pages as one A4 PDF, a page each, as writePdf.
-bool writePdf(const std::vector<Page>& pages, const QString& path);
+bool writePdf(const std::vector<Page>& pages, const QString& path, const PageProgress& progress = {});
 
 inline constexpr double kPdfMargin = 10;     // points
 inline constexpr int kPdfResolution = 1200;  // dots per inch of the painter

@@ -25,6 +25,7 @@ constexpr int kBlockWidth = 2350;
 constexpr int kBlockGap = 120;
 constexpr int kWidestPitch = 215;  // rows at 10 points
 constexpr int kNarrowestPitch = 110;
+constexpr int kMostBlocks = 4;
 constexpr int kPad = 60;
 
 std::string orDash(const std::string& text) { return text.empty() ? "-" : text; }
@@ -104,8 +105,9 @@ int placeBlowTable(Page& page, const calc::PileRecord& record, std::string_view 
         ++blocks;
         perBlock = (n + static_cast<std::size_t>(blocks) - 1) / static_cast<std::size_t>(blocks);
         pitch = std::min(kWidestPitch, room / static_cast<int>(perBlock));
-    } while (pitch < (blocks == 1 ? kWidestPitch : kNarrowestPitch));
-    const int size = std::max(5, pitch * 10 / kWidestPitch);
+    } while (pitch < (blocks == 1 ? kWidestPitch : kNarrowestPitch) && blocks < kMostBlocks);
+    // Past four blocks (over 60 m of counts) the rows get smaller still.
+    const int size = std::max(3, pitch * 10 / kWidestPitch);
     for (int b = 0; b < blocks; ++b) {
         const int x = kLeft + b * (kBlockWidth + kBlockGap);
         const int split = x + kBlockWidth * 62 / 100;

@@ -4,8 +4,8 @@
 // drop, the blows per 30 cm as a table by depth beside the penetration graph,
 // each set against the criterion ("≤" or ">"), the verdict and flags, the
 // proven load, the remarks, and the signature boxes of ผู้ควบคุมงาน and
-// วิศวกร. A long blow table continues in further columns, then in smaller
-// rows, before it would leave its place.
+// วิศวกร. A long blow table continues in a second column, then in smaller
+// rows (down to 5 points), then in up to four columns, the graph narrower.
 #include <string>
 
 #include "calc/pile_file.h"
