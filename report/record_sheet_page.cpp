@@ -18,13 +18,13 @@ namespace {
 constexpr int kLeft = 300;
 constexpr int kRight = 11100;
 constexpr int kDataSize = 11;
-constexpr int kDataPitch = 250;
+constexpr int kDataPitch = 265;
 constexpr int kBlocksTop = 3900;
 constexpr int kBlocksBottom = 10300;
 constexpr int kBlockWidth = 2350;
 constexpr int kBlockGap = 120;
-constexpr int kWidestPitch = 215;  // rows at 10 points
-constexpr int kNarrowestPitch = 110;
+constexpr int kWidestPitch = 250;  // rows at 9 points
+constexpr int kNarrowestPitch = 130;  // rows at 5 points
 constexpr int kMostBlocks = 4;
 constexpr int kPad = 60;
 
@@ -107,7 +107,7 @@ int placeBlowTable(Page& page, const calc::PileRecord& record, std::string_view 
         pitch = std::min(kWidestPitch, room / static_cast<int>(perBlock));
     } while (pitch < (blocks == 1 ? kWidestPitch : kNarrowestPitch) && blocks < kMostBlocks);
     // Past four blocks (over 60 m of counts) the rows get smaller still.
-    const int size = std::max(3, pitch * 10 / kWidestPitch);
+    const int size = std::max(3, pitch / 26);
     for (int b = 0; b < blocks; ++b) {
         const int x = kLeft + b * (kBlockWidth + kBlockGap);
         const int split = x + kBlockWidth * 62 / 100;
@@ -118,8 +118,8 @@ int placeBlowTable(Page& page, const calc::PileRecord& record, std::string_view 
         page.lines.push_back({split + kPad, kBlocksTop + 250, true, false, 10, "30 ซม."});
         int y = kBlocksTop + header;
         for (std::size_t r = first; r < last; ++r) {
-            page.lines.push_back({x + kPad, y + 5, false, false, size, cutToLength(rows[r].first, 18)});
-            page.lines.push_back({split + kPad, y + 5, r + 1 == rows.size(), false, size, cutToLength(rows[r].second, 7)});
+            page.lines.push_back({x + kPad, y, false, false, size, cutToLength(rows[r].first, 18)});
+            page.lines.push_back({split + kPad, y, r + 1 == rows.size(), false, size, cutToLength(rows[r].second, 7)});
             y += pitch;
         }
         const int bottom = std::max(y, kBlocksTop + header + pitch);

@@ -5,7 +5,8 @@
 // each set against the criterion ("≤" or ">"), the verdict and flags, the
 // proven load, the remarks, and the signature boxes of ผู้ควบคุมงาน and
 // วิศวกร. A long blow table continues in a second column, then in smaller
-// rows (down to 5 points), then in up to four columns, the graph narrower.
+// rows (down to 5 points, 45 rows a column), then in up to four columns, the
+// graph narrower.
 #include <string>
 
 #include "calc/pile_file.h"
