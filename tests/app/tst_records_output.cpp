@@ -6,6 +6,8 @@
 #include <QFile>
 #include <QPdfWriter>
 #include <QProcess>
+#include <QProgressDialog>
+#include <QTimer>
 #include <QTemporaryDir>
 #include <QUndoStack>
 
@@ -160,6 +162,34 @@ private slots:
         openDocument(empty, QStringLiteral("empty.blowcount"));
         QVERIFY(!output->writePdf(app::RecordsOutput::Pages::SelectedSheet, dir_.filePath(QStringLiteral("none.pdf"))));
         QVERIFY(!QFile::exists(dir_.filePath(QStringLiteral("none.pdf"))));
+    }
+
+    void aStopInTheProgressDialogWritesNothing()
+    {
+        calc::PileDocument many = siteFile();
+        for (int i = 0; many.records.size() < 400; ++i) {
+            calc::PileRecord r = many.records[static_cast<std::size_t>(i % 3)];
+            r.mark = "Q-" + std::to_string(i);
+            many.records.push_back(r);
+        }
+        openDocument(many, QStringLiteral("many.blowcount"));
+        app::RecordsOutput* output = open();
+        auto* records = window_->findChild<app::RecordsWindow*>(QStringLiteral("RecordsWindow"));
+        bool shown = false;
+        QTimer stopper;
+        connect(&stopper, &QTimer::timeout, this, [&] {
+            auto* progress = records->findChild<QProgressDialog*>(QStringLiteral("recordsprogress"));
+            if (progress && progress->isVisible()) {
+                shown = true;
+                progress->cancel();
+            }
+        });
+        stopper.start(20);
+        const QString path = dir_.filePath(QStringLiteral("stopped.pdf"));
+        QVERIFY(!output->writePdf(app::RecordsOutput::Pages::AllSheets, path));
+        QVERIFY(shown);
+        QVERIFY(!QFile::exists(path));
+        QVERIFY(boxes_->seen().empty());
     }
 };
 
