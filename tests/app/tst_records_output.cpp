@@ -5,12 +5,15 @@
 // pages landscape.
 #include <QFile>
 #include <QPdfWriter>
+#include <QAction>
+#include <QPrinter>
 #include <QProcess>
 #include <QProgressDialog>
 #include <QTimer>
 #include <QTemporaryDir>
 #include <QUndoStack>
 
+#include "app/common_dialog.h"
 #include "app/records_output.h"
 #include "app/records_store.h"
 #include "app/records_window.h"
@@ -162,6 +165,44 @@ private slots:
         openDocument(empty, QStringLiteral("empty.blowcount"));
         QVERIFY(!output->writePdf(app::RecordsOutput::Pages::SelectedSheet, dir_.filePath(QStringLiteral("none.pdf"))));
         QVERIFY(!QFile::exists(dir_.filePath(QStringLiteral("none.pdf"))));
+    }
+
+    // Through the printer dialog as the tabs print: cancel prints nothing, a
+    // file that cannot be written gives the failure box, the summary turned.
+    void printsThroughThePrinterDialog()
+    {
+        openDocument(siteFile(), QStringLiteral("site.blowcount"));
+        open();
+        auto* records = window_->findChild<app::RecordsWindow*>(QStringLiteral("RecordsWindow"));
+        QAction* summary = records->findChild<QAction*>(QStringLiteral("recordsprintsummary"));
+        QAction* sheet = records->findChild<QAction*>(QStringLiteral("recordsprintsheet"));
+        QVERIFY(summary && sheet);
+        QPrinter& printer = window_->commonDialog().printer();
+        DialogAnswerer dialogs;
+        printer.setOutputFileName(dir_.filePath(QStringLiteral("cancelled.pdf")));
+        dialogs.answerNext([](QDialog& dialog) { dialog.reject(); });
+        summary->trigger();
+        QVERIFY(!QFile::exists(dir_.filePath(QStringLiteral("cancelled.pdf"))));
+
+        printer.setOutputFileName(dir_.filePath(QStringLiteral("summary.pdf")));
+        dialogs.answerNext([](QDialog& dialog) { dialog.accept(); });
+        summary->trigger();
+        printer.setOutputFileName(dir_.filePath(QStringLiteral("sheet.pdf")));
+        dialogs.answerNext([](QDialog& dialog) { dialog.accept(); });
+        sheet->trigger();
+        const QString summaryInfo = pdfInfo(dir_.filePath(QStringLiteral("summary.pdf")));
+        if (!summaryInfo.isEmpty()) {
+            QVERIFY2(summaryInfo.contains(QStringLiteral("842 x 595 pts")), qPrintable(summaryInfo));
+            QVERIFY(pdfInfo(dir_.filePath(QStringLiteral("sheet.pdf"))).contains(QStringLiteral("595 x 842 pts")));
+        }
+
+        printer.setOutputFileName(dir_.filePath(QStringLiteral("gone/summary.pdf")));
+        dialogs.answerNext([](QDialog& dialog) { dialog.accept(); });
+        boxes_->answerNext(QMessageBox::Ok);
+        summary->trigger();
+        QCOMPARE(boxes_->seen().size(), std::size_t(1));
+        QCOMPARE(boxes_->seen()[0].text, QStringLiteral("ไม่สามารถพิมพ์รายงานได้"));
+        QVERIFY(!dialogs.sawUnexpected());
     }
 
     void aStopInTheProgressDialogWritesNothing()
