@@ -156,7 +156,8 @@ Page recordSheetPage(const calc::PileDocument& document, std::size_t index, cons
     pair(page, y, "หมายเลขเสาเข็ม: " + r.mark, "ตำแหน่ง: " + orDash(r.location));
     pair(page, y += kDataPitch, "วันที่ตอก: " + orDash(r.date), "ผู้ควบคุม: " + orDash(r.inspector));
     pair(page, y += kDataPitch, "หน้าตัด: " + section, "ความยาวเสาเข็ม: " + length);
-    pair(page, y += kDataPitch, "น้ำหนักลูกตุ้ม W = " + W + " ตัน", "ระยะยก h = " + h + " ซม.");
+    const auto withUnit = [](const std::string& value, const char* unit) { return value == "-" ? value : value + unit; };
+    pair(page, y += kDataPitch, "น้ำหนักลูกตุ้ม W = " + withUnit(W, " ตัน"), "ระยะยก h = " + withUnit(h, " ซม."));
     pair(page, y += kDataPitch, "ความลึกที่ตอก: " + (r.depth.empty() ? std::string("-") : r.depth + " ม."), "");
 
     y += kDataPitch + 120;

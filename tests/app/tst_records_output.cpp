@@ -1,8 +1,8 @@
 // The records window's CSV and paper: export then import into an empty file
 // gives back the same records; a bad CSV imports nothing and names its lines;
 // marks already in the file are replaced only when the user says so, and the
-// whole import undoes in one step; the summary and sheets as PDF, the summary's
-// pages landscape.
+// whole import undoes in one step; the summary printed turned, the sheet
+// upright; a stop in the progress dialog writes nothing.
 #include <QFile>
 #include <QPdfWriter>
 #include <QAction>
@@ -142,29 +142,6 @@ private slots:
         QCOMPARE(records()[1].location, std::string("B/9"));
         QCOMPARE(records()[3].mark, std::string("P-004"));
         QVERIFY(window_->isWindowModified());
-    }
-
-    void summaryIsLandscapeAndSheetsAPageEach()
-    {
-        openDocument(siteFile(), QStringLiteral("site.blowcount"));
-        app::RecordsOutput* output = open();
-        const QString summary = dir_.filePath(QStringLiteral("summary.pdf"));
-        const QString sheets = dir_.filePath(QStringLiteral("sheets.pdf"));
-        QVERIFY(output->writePdf(app::RecordsOutput::Pages::Summary, summary));
-        QVERIFY(output->writePdf(app::RecordsOutput::Pages::AllSheets, sheets));
-        const QString summaryInfo = pdfInfo(summary);
-        const QString sheetsInfo = pdfInfo(sheets);
-        if (summaryInfo.isEmpty()) QSKIP("pdfinfo is not installed");
-        QVERIFY2(summaryInfo.contains(QRegularExpression(QStringLiteral("Pages: +1\n"))), qPrintable(summaryInfo));
-        QVERIFY2(summaryInfo.contains(QStringLiteral("842 x 595 pts")), qPrintable(summaryInfo));
-        QVERIFY2(sheetsInfo.contains(QRegularExpression(QStringLiteral("Pages: +3\n"))), qPrintable(sheetsInfo));
-        QVERIFY2(sheetsInfo.contains(QStringLiteral("595 x 842 pts")), qPrintable(sheetsInfo));
-        // No record selected in an empty file: no sheet, nothing written.
-        calc::PileDocument empty = siteFile();
-        empty.records.clear();
-        openDocument(empty, QStringLiteral("empty.blowcount"));
-        QVERIFY(!output->writePdf(app::RecordsOutput::Pages::SelectedSheet, dir_.filePath(QStringLiteral("none.pdf"))));
-        QVERIFY(!QFile::exists(dir_.filePath(QStringLiteral("none.pdf"))));
     }
 
     // Through the printer dialog as the tabs print: cancel prints nothing, a
