@@ -200,11 +200,12 @@ RecordsOutput::Import RecordsOutput::importCsv(const QString& path)
 void RecordsOutput::print(Pages which)
 {
     const std::vector<report::Page> out = pages(which);
+    if (out.empty()) return;  // no record to print a sheet of
     CommonDialog& dialog = main_.commonDialog();
     if (!dialog.showPrinter(&window_)) return;
     dialog.printer().setDocName(QStringLiteral("Blow Count - ") + docName(which));
     PageProgressDialog progress(&window_, QStringLiteral("กำลังพิมพ์..."), out.size());
-    const bool printed = !out.empty() && printChecked(out, dialog.printer(), progress.callback());
+    const bool printed = printChecked(out, dialog.printer(), progress.callback());
     if (!printed && !progress.stopped()) showCheckMessage(&window_, QString::fromUtf8(kPrintFailure));
 }
 
@@ -255,6 +256,12 @@ QWidget* RecordsOutput::buttons()
             const Pages which = items[i].second;
             connect(action, &QAction::triggered, this, [this, run, which] { (this->*run)(which); });
         }
+        // A sheet needs a record chosen, the sheets a record at all.
+        connect(menu, &QMenu::aboutToShow, this, [this, menu] {
+            const QList<QAction*> actions = menu->actions();
+            actions[0]->setEnabled(window_.currentRecord() >= 0);
+            actions[1]->setEnabled(!main_.recordsStore().records().empty());
+        });
         button->setMenu(menu);
         layout->addWidget(button);
     };
