@@ -106,6 +106,12 @@ TEST_F(RecordsOutputCli, ABadCsvOrMarksAlreadyThereWriteNothingUnlessReplaced)
     for (const auto& entry : fs::directory_iterator(dir_))
         EXPECT_FALSE(entry.path().filename().string().starts_with(".")) << "a temporary file left: " << entry.path();
 
+    // A folder that is not there: nothing written, exit 1.
+    const ProcessResult nowhere = cli({"records", "--file", path("site.blowcount"), "--import", path("taken.csv"),
+                                       "--replace", "--write", path("gone/site.blowcount")});
+    EXPECT_EQ(nowhere.exitCode, 1);
+    EXPECT_NE(nowhere.err.find("gone"), std::string::npos) << nowhere.err;
+
     const ProcessResult replaced = cli({"records", "--file", path("site.blowcount"), "--import", path("taken.csv"),
                                         "--replace", "--write", path("site.blowcount")});
     ASSERT_EQ(replaced.exitCode, 0) << replaced.err;
