@@ -25,6 +25,7 @@
 #include "app/icons.h"
 #include "app/main_window.h"
 #include "app/records_model.h"
+#include "app/records_output.h"
 #include "app/records_store.h"
 #include "calc/formula_names.h"
 #include "report/chart_drawing.h"
@@ -92,6 +93,7 @@ RecordsWindow::RecordsWindow(MainWindow& main, RecordsStore& store)
     splitter->setStretchFactor(0, 3);
     splitter->setStretchFactor(1, 1);
     layout->addWidget(splitter, 1);
+    layout->addWidget(addRecordsOutput(main_, *this));
 
     QAction* undo = store_.undoStack()->createUndoAction(this, QStringLiteral("เลิกทำ"));
     undo->setObjectName(QStringLiteral("recordsundo"));

@@ -4,19 +4,7 @@
 #include <unordered_set>
 
 #include "calc/numbers.h"
-
-namespace calc {
-namespace {
-
-bool holdsControlCharacter(std::string_view text)
-{
-    for (const char c : text)
-        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) return true;
-    return false;
-}
-
-}  // namespace
-}  // namespace calc
+#include "calc/text_rules.h"
 
 namespace calc::records_file {
 

@@ -100,7 +100,9 @@ std::string usageText()
         "       blowcount-cli chart --file PILE [--heights FROM:TO:STEP] [--hammer W]...\n"
         "                     [--formulas engineering-news,hiley,danish,janbu] [--json | --csv] [--pdf FILE]\n"
         "       blowcount-cli sections [--json]\n"
-        "       blowcount-cli records --file PILE [--json]\n"
+        "       blowcount-cli records --file PILE [--json | --csv] [--pdf FILE] [--sheets FILE]\n"
+        "       blowcount-cli records --file PILE --sheet MARK --pdf FILE\n"
+        "       blowcount-cli records --file PILE --import CSV [--replace] --write OUT.blowcount\n"
         "FORMULA and its FIELDs:\n";
     for (const FormulaInfo& f : formulas()) {
         const std::string_view name = f.name;
@@ -133,6 +135,9 @@ std::string usageText()
         "  under \"workable\"); exit 0 when a hammer has a workable range, 1 otherwise.\n"
         "'records' checks the pile file's driving records against the criterion at each one's hammer\n"
         "  and drop: the table and the counts, or with --json one object. Exit 0 with the table.\n"
+        "  --csv prints the summary as CSV; --pdf FILE writes the summary (A4 landscape), --sheets FILE\n"
+        "  every record sheet, --sheet MARK --pdf FILE one. --import CSV adds the records of a CSV\n"
+        "  (all or nothing; marks already there only with --replace) and writes the pile file to OUT.\n"
         "--version prints the program's name and version.\n";
     return text;
 }

@@ -4,7 +4,8 @@
 // With --file PILE the tab comes from a pile file the window saved. With
 // --heights, or as "chart" with the formulas of a pile file, it prints the
 // driving chart: the criterion over a range of drop heights (and hammers).
-// As "records" it checks the driving records of a pile file.
+// As "records" it checks the driving records of a pile file, writes their
+// summary and record sheets, and takes records in and out as CSV.
 // Exit status: 0 without a message, 1 with one, when the pile file cannot be
 // read or the report could not be written, 2 on a usage error.
 #include <algorithm>
@@ -20,6 +21,7 @@
 #include "cli/pdf_report.h"
 #include "cli/pile_input.h"
 #include "cli/records_command.h"
+#include "cli/records_output.h"
 #include "cli/report_page.h"
 #include "cli/sections.h"
 
@@ -63,7 +65,8 @@ int main(int argc, char** argv)
     const std::string separator = localeDecimalSeparator();
     const std::vector<std::string> args(argv + 1, argv + argc);
     const bool help = std::ranges::find(args, "--help") != args.end() || std::ranges::find(args, "-h") != args.end();
-    if (!args.empty() && args.front() == "records" && !help) return cli::runRecords(args, separator);
+    if (!args.empty() && args.front() == "records" && !help)
+        return cli::asksRecordsOutput(args) ? cli::runRecordsOutput(args, separator) : cli::runRecords(args, separator);
     const cli::ParsedArguments parsed = cli::parseArguments(args);
 
     if (std::holds_alternative<cli::HelpRequest>(parsed)) {

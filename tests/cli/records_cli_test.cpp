@@ -107,7 +107,7 @@ TEST_F(RecordsCli, ExitStatusTellsABadFileFromAUsageError)
     const std::vector<Case> cases{{{"records", "--file", path() + ".missing"}, 1},
                                   {{"records"}, 2},
                                   {{"records", "--file"}, 2},
-                                  {{"records", "--file", path(), "--csv"}, 2},
+                                  {{"records", "--file", path(), "--tsv"}, 2},
                                   {{"records", "--file", path(), "--json", "--json"}, 2}};
     for (const Case& c : cases) {
         const ProcessResult run = cli(c.args);
