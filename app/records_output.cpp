@@ -8,7 +8,6 @@
 #include <QPrinter>
 #include <QProgressDialog>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QUndoStack>
 
 #include <algorithm>
@@ -21,6 +20,7 @@
 #include "app/records_store.h"
 #include "app/records_window.h"
 #include "app/report_printing.h"
+#include "app/save_text.h"
 #include "calc/record_csv_results.h"
 #include "calc/records_csv.h"
 #include "report/page_painter.h"
@@ -157,13 +157,7 @@ bool RecordsOutput::writeCsv(const QString& path) const
 {
     const calc::PileDocument document = main_.document();
     const std::string csv = calc::checkedRecordsCsv(document, calc::checkRecords(document));
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return false;
-    if (file.write(csv.data(), static_cast<qint64>(csv.size())) != static_cast<qint64>(csv.size())) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return saveText(path, csv);
 }
 
 RecordsOutput::Import RecordsOutput::importCsv(const QString& path)
