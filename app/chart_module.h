@@ -1,9 +1,9 @@
 #pragma once
 // The chart module, blowcount-charts.so: the windows that show charts (the
-// driving chart, the capacity check) and the chart drawing, with Qt Charts
-// behind them. The program loads it on first use (app/chart_loader.h), so a
-// session that never opens a chart never loads Qt Charts nor the OpenGL
-// libraries it brings. The module uses the program's own code (the main
+// driving chart, the capacity check, the driving records) and the chart
+// drawing, with Qt Charts behind them. The program loads it on first use
+// (app/chart_loader.h), so a session that never opens a chart never loads Qt
+// Charts nor the OpenGL libraries it brings. The module uses the program's own code (the main
 // window, the tabs, the printing): the program exports its symbols.
 //
 // A window is one entry of the module's table, named after its menu item.

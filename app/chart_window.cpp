@@ -12,7 +12,6 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QSplitter>
 #include <QTableView>
 #include <QTimer>
@@ -25,6 +24,7 @@
 #include "app/message_boxes.h"
 #include "app/numeric_key_filter.h"
 #include "app/report_printing.h"
+#include "app/save_text.h"
 #include "calc/formula_names.h"
 #include "calc/numbers.h"
 #include "report/chart_drawing.h"
@@ -259,13 +259,7 @@ bool ChartWindow::writePdf(const QString& path) const
 bool ChartWindow::writeCsv(const QString& path) const
 {
     const std::string csv = calc::chartCsv(chart_);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return false;
-    if (file.write(csv.data(), static_cast<qint64>(csv.size())) != static_cast<qint64>(csv.size())) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return saveText(path, csv);
 }
 
 void ChartWindow::print()

@@ -5,6 +5,7 @@
 #include "app/capacity_window.h"
 #include "app/chart_window.h"
 #include "app/main_window.h"
+#include "app/records_window.h"
 #include "report/chart_drawing.h"
 
 namespace app {
@@ -29,10 +30,13 @@ QWidget* openCapacityCheck(MainWindow& main)
     return window;
 }
 
+QWidget* openDrivingRecords(MainWindow& main) { return showRecordsWindow(main); }
+
 // Named after the tools menu's items.
 constexpr ChartWindowOpener kWindows[] = {
     {"drivingchart", &openDrivingChart},
     {"capacitycheck", &openCapacityCheck},
+    {"drivingrecords", &openDrivingRecords},
 };
 
 }  // namespace

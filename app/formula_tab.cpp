@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -15,6 +16,8 @@
 #include "app/icons.h"
 #include "app/message_boxes.h"
 #include "app/numeric_key_filter.h"
+#include "app/section_choice.h"
+#include "calc/formula_names.h"
 #include "app/twips.h"
 #include "app/wrap_label.h"
 
@@ -53,6 +56,11 @@ void FormulaTab::buildCommon(int firstRowTop, int calculateLeft, const char* cal
                              const char* logoName)
 {
     buildFields(firstRowTop);
+    if (boxes_.size() == 4) {
+        const int size = *calc::fieldIndex(calc::formulaInfo(formula_), "D");
+        sectionChoice_ = new SectionChoice(this, boxes_[2], boxes_[3], field(size));
+        connect(sectionChoice_, &SectionChoice::changed, this, &FormulaTab::inputsChanged);
+    }
     calculateButton_ = addButton(this, calculateName, icons::calculate(iconSizeFor(kButtonSize)),
                                  QStringLiteral("คำนวณ"), calculateLeft, kButtonTop, kButtonSize, kButtonSize);
     connect(calculateButton_, &QPushButton::clicked, this, [this] { onCalculate(); });
@@ -198,16 +206,21 @@ void FormulaTab::setFocusOrder()
     for (int index : texts_.rows) order.push_back(field(index));
     for (QWidget* button : {calculateButton_, formulaButton_, endButton_, printButton_, closeButton_})
         if (button) order.push_back(button);
+    // The section list comes last, leaving the order of boxes, fields and buttons as it was.
+    if (sectionChoice_) order.push_back(sectionChoice_->comboBox());
     for (std::size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
 }
 
 void FormulaTab::setInputs(const std::vector<std::string>& texts, const calc::PileBoxes& boxes)
 {
+    // Dropped first, so that the D text given is not replaced by the one the section stood in for.
+    if (sectionChoice_) sectionChoice_->setSection(std::nullopt);
     for (std::size_t i = 0; i < fields_.size(); ++i)
         fields_[i]->setText(i < texts.size() ? QString::fromStdString(texts[i]) : QString());
     if (boxes_.size() < 4) return;
     const bool ticked[] = {boxes.reinforced, boxes.prestressed, boxes.square, boxes.round};
     for (std::size_t i = 0; i < 4; ++i) boxes_[i]->setChecked(ticked[i]);
+    if (sectionChoice_) sectionChoice_->setSection(boxes.section);
 }
 
 void FormulaTab::resetResults()
@@ -223,7 +236,8 @@ std::string FormulaTab::fieldText(int index) const { return field(index)->text()
 calc::PileBoxes FormulaTab::pileBoxes() const
 {
     if (boxes_.size() < 4) return {};
-    return {boxes_[0]->isChecked(), boxes_[1]->isChecked(), boxes_[2]->isChecked(), boxes_[3]->isChecked()};
+    return {boxes_[0]->isChecked(), boxes_[1]->isChecked(), boxes_[2]->isChecked(), boxes_[3]->isChecked(),
+            sectionChoice_ ? sectionChoice_->section() : std::nullopt};
 }
 
 calc::TabInputs FormulaTab::inputs() const

@@ -23,6 +23,8 @@ class QPushButton;
 
 namespace app {
 
+class SectionChoice;
+
 // A label's place inside a frame, in twips; the caption comes from the tab texts.
 struct LabelPlace {
     const char* name;
@@ -40,6 +42,8 @@ public:
     QPushButton* calculateButton() const { return calculateButton_; }
     QPushButton* printButton() const { return printButton_; }
     QGroupBox* resultsFrame() const { return resultsFrame_; }
+    // The section choice of a pile tab; nullptr on the Engineering News tab.
+    SectionChoice* sectionChoice() const { return sectionChoice_; }
 
     // The initial field texts; a decimal is written with the locale's separator.
     void writeInitialTexts();
@@ -50,7 +54,7 @@ public:
     calc::PileBoxes pileBoxes() const;
 
     // Puts the texts (by field index; missing ones empty) into the fields and
-    // ticks the boxes as given, clearing the others.
+    // ticks the boxes as given, clearing the others; chooses the section or none.
     void setInputs(const std::vector<std::string>& texts, const calc::PileBoxes& boxes);
     // Back to the look of a fresh start: the results frame and the formula
     // panel hidden, their result lines empty, the print button hidden. (The
@@ -115,6 +119,7 @@ private:
     int firstRowTop_ = 0;
     std::vector<QLineEdit*> fields_;
     std::vector<QCheckBox*> boxes_;  // RC, prestressed, square, round
+    SectionChoice* sectionChoice_ = nullptr;
     std::vector<QLabel*> resultLabels_;
     QGroupBox* resultsFrame_ = nullptr;
     QPushButton* calculateButton_ = nullptr;

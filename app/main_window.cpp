@@ -6,6 +6,7 @@
 
 #include "app/about_window.h"
 #include "app/chart_loader.h"
+#include "app/section_table_window.h"
 #include "app/common_dialog.h"
 #include "app/danish_tab.h"
 #include "app/engineering_news_tab.h"
@@ -15,6 +16,7 @@
 #include "app/maker.h"
 #include "app/message_boxes.h"
 #include "app/recent_files.h"
+#include "app/records_store.h"
 #include "app/report_printing.h"
 #include "app/status_bar.h"
 #include "app/tab_snapshot.h"
@@ -29,6 +31,8 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     setWindowIcon(icons::windowIcon());
 
     commonDialog_ = new CommonDialog(this);
+    records_ = new RecordsStore(this);
+    connect(records_, &RecordsStore::changed, this, &MainWindow::markModified);
     menu_ = buildMenuBar(this);
     connectMenu();
 
@@ -61,7 +65,14 @@ void MainWindow::connectMenu()
     connect(menu_.setprint, &QAction::triggered, this, [this] { commonDialog_->showPrinterSetUp(this); });
     connect(menu_.exitme, &QAction::triggered, this, &MainWindow::leaveProgram);
     connect(menu_.capacitycheck, &QAction::triggered, this, &MainWindow::showCapacityCheck);
+    connect(menu_.sectiontable, &QAction::triggered, this, [this] {
+        if (!sectionTable_) sectionTable_ = new SectionTableWindow(this);
+        sectionTable_->show();
+        sectionTable_->raise();
+        sectionTable_->activateWindow();
+    });
     connect(menu_.drivingchart, &QAction::triggered, this, [this] { openChartWindow(*this, "drivingchart"); });
+    connect(menu_.drivingrecords, &QAction::triggered, this, [this] { openChartWindow(*this, "drivingrecords"); });
     connect(menu_.fileopen, &QAction::triggered, this, &MainWindow::openWithDialog);
     connect(menu_.filesave, &QAction::triggered, this, &MainWindow::save);
     connect(menu_.filesaveas, &QAction::triggered, this, &MainWindow::saveAs);
@@ -111,7 +122,7 @@ void MainWindow::leaveProgram()
 {
     // A modified file: the close asks whether to save it, in place of the
     // confirmation (its Cancel keeps the program open).
-    if (!filePath_.isEmpty() && isWindowModified()) close();
+    if (hasUnsavedChanges()) close();
     else if (confirmLeaving(this)) close();
 }
 

@@ -15,8 +15,11 @@
 // the four tabs and starts each afresh with those texts; บันทึก and
 // บันทึกเป็น... write the four tabs' texts and boxes through QSaveFile. With a
 // file open the title names it and any edit marks the window modified;
-// leaving a modified file asks whether to save it first.
+// leaving a modified file asks whether to save it first. The file's driving
+// records live in a RecordsStore beside the tabs, saved with them; their
+// window is บันทึกการตอกเสาเข็ม... in the tools menu.
 #include <QMainWindow>
+#include <QPointer>
 #include <QString>
 #include <array>
 
@@ -25,14 +28,17 @@
 #include "calc/engineering_news.h"
 #include "calc/hiley.h"
 #include "calc/janbu.h"
+#include "calc/pile_file.h"
 #include "calc/tab_texts.h"
 
 class QTabWidget;
 
 namespace app {
 
+class SectionTableWindow;
 class CommonDialog;
 class FormulaTab;
+class RecordsStore;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -53,6 +59,13 @@ public:
 
     // The pile file open now, empty when none is.
     QString filePath() const { return filePath_; }
+    // The driving records of the pile file, and the whole document as it
+    // would be saved now (the tabs' texts and boxes, the records).
+    RecordsStore& recordsStore() const { return *records_; }
+    calc::PileDocument document() const;
+    // Something the user would lose by leaving: a modified open file, or
+    // records edited with no file open.
+    bool hasUnsavedChanges() const;
 
 public slots:
     // Asks "คุณต้องการจบการทำงานทั้งหมด  ใช่หรือไม่? "; Yes closes the window.
@@ -105,6 +118,8 @@ private:
     CommonDialog* commonDialog_ = nullptr;
     QTabWidget* tabs_ = nullptr;
     std::array<FormulaTab*, 4> pages_{};
+    QPointer<SectionTableWindow> sectionTable_;
+    RecordsStore* records_ = nullptr;
 };
 
 }  // namespace app

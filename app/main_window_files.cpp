@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QLocale>
 #include <QSaveFile>
+#include <QUndoStack>
 #include <optional>
 #include <variant>
 
@@ -16,6 +17,7 @@
 #include "app/maker.h"
 #include "app/message_boxes.h"
 #include "app/recent_files.h"
+#include "app/records_store.h"
 #include "calc/pile_file.h"
 
 namespace app {
@@ -66,6 +68,7 @@ bool MainWindow::openFile(const QString& path)
         page->setInputs(tab.texts, tab.boxes);
         page->resetResults();
     }
+    records_->replaceAll(document.records, document.acceptance, document.acceptanceGiven);
     loading_ = false;
     resetStates();
     setFile(path);
@@ -99,7 +102,7 @@ bool MainWindow::saveAs()
     return saveTo(path);
 }
 
-bool MainWindow::saveTo(const QString& path)
+calc::PileDocument MainWindow::document() const
 {
     calc::PileDocument document;
     document.decimalSeparator = decimalSeparator();
@@ -107,8 +110,26 @@ bool MainWindow::saveTo(const QString& path)
         const calc::TabInputs inputs = page->inputs();
         document.tab(page->formula()) = {inputs.texts, inputs.boxes};
     }
+    document.records = records_->records();
+    document.acceptance = records_->acceptance();
+    document.acceptanceGiven = records_->acceptanceGiven();
+    return document;
+}
+
+bool MainWindow::hasUnsavedChanges() const
+{
+    return filePath_.isEmpty() ? !records_->undoStack()->isClean() : isWindowModified();
+}
+
+bool MainWindow::saveTo(const QString& path)
+{
+    const calc::PileDocument document = this->document();
     if (const auto field = calc::unsavableField(document)) {
         showSaveFailure(this, qs(calc::thaiUnsavableReason(*field)));
+        return false;
+    }
+    if (const auto reason = calc::thaiUnsavableRecords(document)) {
+        showSaveFailure(this, qs(*reason));
         return false;
     }
     const std::string text = calc::writePileFile(document);
@@ -126,13 +147,14 @@ bool MainWindow::saveTo(const QString& path)
         showSaveFailure(this, reason);
         return false;
     }
+    records_->markSaved();
     setFile(path);
     return true;
 }
 
 bool MainWindow::mayDropChanges()
 {
-    if (filePath_.isEmpty() || !isWindowModified()) return true;
+    if (!hasUnsavedChanges()) return true;
     switch (askSaveChanges(this)) {
     case SaveAnswer::Save: return save();
     case SaveAnswer::Discard: return true;

@@ -53,6 +53,9 @@ MenuActions buildMenuBar(QMainWindow* window)
     items.drivingchart = addItem(tools, "drivingchart", QStringLiteral("ตารางเกณฑ์การตอกตามระยะยก..."),
                                  QKeySequence(Qt::CTRL | Qt::Key_T));
     items.capacitycheck = addItem(tools, "capacitycheck", QStringLiteral("ตรวจสอบกำลังรับน้ำหนักจากผลการตอก..."));
+    items.sectiontable = addItem(tools, "sectiontable", QStringLiteral("ตารางหน้าตัดเสาเข็ม..."));
+    items.drivingrecords = addItem(tools, "drivingrecords", QStringLiteral("บันทึกการตอกเสาเข็ม..."),
+                                   QKeySequence(Qt::CTRL | Qt::Key_R));
 
     QMenu* web = addMenu(window, "web", QStringLiteral("On The Web"));
     items.quelmara = addItem(web, "quelmara", QString::fromUtf8(maker::kSiteName));

@@ -1,7 +1,7 @@
 #pragma once
 // The main window's menu: หลัก (open, save, save as, the recently used pile
 // files, printer set-up, leave the program), เครื่องมือ (the driving chart,
-// the capacity check of a driving record), On The Web (the maker's pages) and
+// the capacity check of a driving record, the table of pile sections, the driving records), On The Web (the maker's pages) and
 // เกี่ยวกับ... (About). Every item carries its
 // objectName; the main window connects the ones it serves.
 #include <array>
@@ -21,6 +21,8 @@ struct MenuActions {
     QAction* exitme = nullptr;
     QAction* drivingchart = nullptr;
     QAction* capacitycheck = nullptr;
+    QAction* sectiontable = nullptr;
+    QAction* drivingrecords = nullptr;
     QAction* quelmara = nullptr;
     QAction* club = nullptr;
     QAction* crose = nullptr;

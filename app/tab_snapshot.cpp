@@ -21,6 +21,7 @@ report::TabSnapshot snapshotOf(const FormulaTab& page, float S)
         if (!field->objectName().isEmpty()) tab.texts[field->objectName().toStdString()] = field->text().toStdString();
     for (const QCheckBox* box : page.findChildren<QCheckBox*>())
         if (!box->objectName().isEmpty()) tab.checks[box->objectName().toStdString()] = box->isChecked();
+    tab.section = page.pileBoxes().section;
     return tab;
 }
 

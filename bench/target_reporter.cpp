@@ -23,6 +23,11 @@ constexpr Target kTargets[] = {
     {"drivingChart/", 5e-3, 1e-3, "ms", 2},
     {"chartWindowUpdate/", 16e-3, 1e-3, "ms", 2},
     {"chartPdf/", 100e-3, 1e-3, "ms", 2},
+    {"recordsRecheck/", 50e-3, 1e-3, "ms", 2},
+    {"recordsOpen/", 1.0, 1e-3, "ms", 1},
+    {"recordEdit/", 16e-3, 1e-3, "ms", 2},
+    {"recordsPdf/summary", 2.0, 1.0, "s", 2},
+    {"recordsPdf/sheets", 20.0, 1.0, "s", 2},
 };
 
 const Target* targetOf(const std::string& name)

@@ -27,21 +27,25 @@ struct FieldSlot {
     float State::*value;
 };
 
+// Whether a text is empty, the field `skip` (if any) aside.
 template <std::size_t N>
-bool anyEmpty(const std::array<std::string, N>& texts)
+bool anyEmpty(const std::array<std::string, N>& texts, std::optional<int> skip = std::nullopt)
 {
-    for (const std::string& t : texts)
-        if (t.empty()) return true;
+    for (std::size_t i = 0; i < N; ++i)
+        if (texts[i].empty() && skip != static_cast<int>(i)) return true;
     return false;
 }
 
 // Converts the texts in the tab's conversion order; stops at the first text
-// that is not a number, leaving the fields converted before it stored.
+// that is not a number, leaving the fields converted before it stored. The
+// field `skip` (if any) is not read.
 template <typename State, std::size_t N>
 std::optional<int> readFields(const std::array<std::string, N>& texts, std::string_view separator,
-                              const std::array<FieldSlot<State>, N>& order, State& state)
+                              const std::array<FieldSlot<State>, N>& order, State& state,
+                              std::optional<int> skip = std::nullopt)
 {
     for (const FieldSlot<State>& slot : order) {
+        if (slot.index == skip) continue;
         const std::optional<float> value = textToNumber(texts[static_cast<std::size_t>(slot.index)], separator);
         if (!value) return slot.index;
         state.*slot.value = *value;
@@ -107,13 +111,21 @@ template <typename State, std::size_t N, typename Inputs, typename Read>
 std::optional<Outcome<State>> pileOpening(const Inputs& in, State& s, Read read,
                                           const std::array<FieldSlot<State>, N>& fields, const PileTabFields& tab)
 {
-    if (anyEmpty(in.texts) || !in.boxes.complete())
+    // While a section is in use, the D field holds its size text and is not read.
+    const std::optional<int> size = in.boxes.section ? std::optional<int>(tab.size) : std::nullopt;
+    if (anyEmpty(in.texts, size) || !in.boxes.complete())
         return refuse(OutcomeKind::Incomplete, messages::kIncomplete, 0, s);
     if (const auto bad = read(in, s)) return refuse(OutcomeKind::NotANumber, messages::kNotANumber, *bad, s);
     if (const auto zero = firstZeroDivisor(fields, tab.divisors, s))
         return refuse(OutcomeKind::NotPositive, messages::kNotPositive, *zero, s);
 
-    if (!narrowInto(s.A, pileArea(s.D, in.boxes.round))) return outOfRange(s);
+    if (in.boxes.section) {
+        const std::optional<float> area = textToNumber(in.boxes.section->area, ".");
+        if (!area) return refuse(OutcomeKind::NotANumber, messages::kNotANumber, tab.size, s);
+        s.A = *area;
+    } else if (!narrowInto(s.A, pileArea(s.D, in.boxes.round))) {
+        return outOfRange(s);
+    }
     if (s.A == 0) return refuse(OutcomeKind::NotPositive, messages::kNotPositive, tab.size, s);
 
     const double hmax = static_cast<double>(s.A) * tab.headFactor / (static_cast<double>(s.W) * 100);

@@ -26,7 +26,9 @@ constexpr int kD = 0, kQa = 2, kW = 3, kH = 4, kFS = 6, kE = 7;
 
 std::optional<int> ReadDanishInputs(const DanishInputs& in, DanishState& state)
 {
-    return detail::readFields(in.texts, in.decimalSeparator, kFields, state);
+    // While a section is in use the D field holds its size text, not a number.
+    const std::optional<int> skip = in.boxes.section ? std::optional<int>(kD) : std::nullopt;
+    return detail::readFields(in.texts, in.decimalSeparator, kFields, state, skip);
 }
 
 DanishOutcome CalculateDanish(const DanishInputs& in, const DanishState& previous)

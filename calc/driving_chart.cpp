@@ -6,6 +6,7 @@
 #include <functional>
 #include <future>
 
+#include "calc/csv.h"
 #include "calc/formula_names.h"
 #include "calc/numbers.h"
 #include "calc/result_texts.h"
@@ -68,12 +69,6 @@ ChartCell cellOf(const TabOutcome& outcome, const std::string& W)
     cell.set10Value = roundHalfEven(static_cast<float>(10.0 * S), 2);
     cell.blows30Value = roundHalfEven(static_cast<float>(30.0 / S), 0);
     return cell;
-}
-
-std::string csvField(const std::string& text)
-{
-    if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
-    return "\"" + replaceAll(text, "\"", "\"\"") + "\"";
 }
 
 }  // namespace
@@ -275,13 +270,9 @@ ChartTableTexts chartTableTexts(const DrivingChart& chart, std::string_view numb
 std::string chartCsv(const DrivingChart& chart)
 {
     const ChartTableTexts table = chartTableTexts(chart, ".");
-    std::string out = "\xEF\xBB\xBF";
-    const auto addRow = [&out](const std::vector<std::string>& cells) {
-        for (std::size_t i = 0; i < cells.size(); ++i) out += (i ? "," : "") + csvField(cells[i]);
-        out += "\r\n";
-    };
-    addRow(table.header);
-    for (const std::vector<std::string>& row : table.rows) addRow(row);
+    std::string out(kUtf8ByteOrderMark);
+    out += csvRow(table.header);
+    for (const std::vector<std::string>& row : table.rows) out += csvRow(row);
     return out;
 }
 

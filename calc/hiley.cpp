@@ -25,7 +25,9 @@ constexpr int kQa = 1, kW = 2, kH = 3, kFS = 7, kD = 8;
 
 std::optional<int> ReadHileyInputs(const HileyInputs& in, HileyState& state)
 {
-    return detail::readFields(in.texts, in.decimalSeparator, kFields, state);
+    // While a section is in use the D field holds its size text, not a number.
+    const std::optional<int> skip = in.boxes.section ? std::optional<int>(kD) : std::nullopt;
+    return detail::readFields(in.texts, in.decimalSeparator, kFields, state, skip);
 }
 
 HileyOutcome CalculateHiley(const HileyInputs& in, const HileyState& previous)

@@ -25,7 +25,9 @@ constexpr int kD = 0, kQa = 2, kW = 3, kH = 4, kFS = 5, kE = 6;
 
 std::optional<int> ReadJanbuInputs(const JanbuInputs& in, JanbuState& state)
 {
-    return detail::readFields(in.texts, in.decimalSeparator, kFields, state);
+    // While a section is in use the D field holds its size text, not a number.
+    const std::optional<int> skip = in.boxes.section ? std::optional<int>(kD) : std::nullopt;
+    return detail::readFields(in.texts, in.decimalSeparator, kFields, state, skip);
 }
 
 JanbuOutcome CalculateJanbu(const JanbuInputs& in, const JanbuState& previous)

@@ -12,6 +12,9 @@
 
 #include "calc/formula_names.h"
 #include "calc/numbers.h"
+#include "calc/pile_file_records.h"
+#include "calc/pile_file_sections.h"
+#include "calc/text_rules.h"
 
 namespace calc {
 
@@ -26,48 +29,6 @@ std::size_t fieldCount(Formula formula)
     for (const FieldSymbol& f : formulaInfo(formula).fields)
         count = std::max(count, static_cast<std::size_t>(f.index) + 1);
     return count;
-}
-
-bool holdsControlCharacter(std::string_view text)
-{
-    for (const char c : text)
-        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) return true;
-    return false;
-}
-
-// Whether `text` is well-formed UTF-8 (no overlong forms, surrogates or code
-// points beyond U+10FFFF).
-bool isUtf8(std::string_view text)
-{
-    std::size_t i = 0;
-    while (i < text.size()) {
-        const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[k]); };
-        const unsigned char lead = byte(i);
-        std::size_t length = 1;
-        unsigned char low = 0x80, high = 0xBF;  // range of the second byte
-        if (lead < 0x80) {
-            ++i;
-            continue;
-        } else if (lead >= 0xC2 && lead <= 0xDF) {
-            length = 2;
-        } else if (lead >= 0xE0 && lead <= 0xEF) {
-            length = 3;
-            if (lead == 0xE0) low = 0xA0;
-            if (lead == 0xED) high = 0x9F;
-        } else if (lead >= 0xF0 && lead <= 0xF4) {
-            length = 4;
-            if (lead == 0xF0) low = 0x90;
-            if (lead == 0xF4) high = 0x8F;
-        } else {
-            return false;
-        }
-        if (text.size() - i < length) return false;
-        if (byte(i + 1) < low || byte(i + 1) > high) return false;
-        for (std::size_t k = 2; k < length; ++k)
-            if ((byte(i + k) & 0xC0) != 0x80) return false;
-        i += length;
-    }
-    return true;
 }
 
 PileFileError failure(Kind kind, std::string key = {}, std::string detail = {},
@@ -115,10 +76,23 @@ std::optional<PileFileError> readTab(const Json& tab, Formula formula, std::stri
     if (auto bad = readPair(tab, "material", "rc", "prestressed", formula, out.boxes.reinforced,
                             out.boxes.prestressed))
         return bad;
+    if (const auto section = tab.find("section"); section != tab.end() && section->is_object()) {
+        out.boxes.section = readSectionObject(*section, fileSeparator);
+        if (!out.boxes.section) return failure(Kind::BadBox, "section", {}, formula);
+        return std::nullopt;
+    }
     return readPair(tab, "section", "square", "round", formula, out.boxes.square, out.boxes.round);
 }
 
 }  // namespace
+
+int pileFileVersion(const PileDocument& document)
+{
+    if (!document.records.empty() || document.acceptanceGiven) return 2;
+    for (const PileTab& tab : document.tabs)
+        if (tab.boxes.section) return 2;
+    return 1;
+}
 
 TabInputs PileDocument::inputs(Formula formula) const
 {
@@ -179,6 +153,7 @@ PileFileResult readPileFile(std::string_view text, std::string_view currentSepar
                                document.tab(info.formula)))
             return *bad;
     }
+    if (auto bad = records_file::read(json, fileSeparator, currentSeparator, document)) return *bad;
     return document;
 }
 
@@ -221,14 +196,18 @@ std::string writePileFile(const PileDocument& document)
         if (info.hasPileBoxes) {
             const PileBoxes& b = tab.boxes;
             entry["material"] = b.reinforced ? Ordered("rc") : b.prestressed ? Ordered("prestressed") : Ordered();
-            entry["section"] = b.square ? Ordered("square") : b.round ? Ordered("round") : Ordered();
+            entry["section"] = b.section  ? sectionObject(*b.section, document.decimalSeparator)
+                               : b.square ? Ordered("square")
+                               : b.round  ? Ordered("round")
+                                          : Ordered();
         }
         tabs[info.name] = std::move(entry);
     }
-    const Ordered json = {{"format", kPileFileFormat},
-                          {"version", kPileFileVersion},
-                          {"decimal_separator", document.decimalSeparator},
-                          {"tabs", std::move(tabs)}};
+    Ordered json = {{"format", kPileFileFormat},
+                    {"version", pileFileVersion(document)},
+                    {"decimal_separator", document.decimalSeparator},
+                    {"tabs", std::move(tabs)}};
+    records_file::write(document, json);
     return json.dump(2, ' ', false, Ordered::error_handler_t::replace) + "\n";
 }
 

@@ -5,10 +5,19 @@
 //    "tabs": {"hiley": {"fields": {"D": "30", ...}, "material": "rc", "section": "square"}, ...}}
 //
 // Field keys are the command line's field symbols, values the texts exactly as
-// typed. material is "rc", "prestressed" or null, section "square", "round" or
-// null. A missing tab, field or box reads as empty; unknown keys are ignored.
+// typed. material is "rc", "prestressed" or null, section "square", "round",
+// null or a section object (calc/pile_file_sections.h; such a file is version 2,
+// one without is still written as version 1). A missing tab, field or box reads as empty; unknown keys are ignored.
 // Texts typed where the decimal separator differs from the reader's get that
 // character, and only it, replaced by the reader's separator.
+//
+// A file may also hold the piles driven to the criterion and the acceptance
+// settings (calc/pile_record.h), which need version 2:
+//
+//   "records": [{"mark": "P-001", "location": "A/1", "date": "2026-05-04",
+//                "hammer": "", "drop": "60", "depth": "18.3",
+//                "blows": ["12", "15"], "sets": ["1.9"], "inspector": "", "remarks": ""}],
+//   "acceptance": {"formula": "strictest", "sets_required": "1", "project": ""}
 #include <array>
 #include <cstddef>
 #include <optional>
@@ -18,13 +27,14 @@
 #include <vector>
 
 #include "calc/pile.h"
+#include "calc/pile_record.h"
 #include "calc/tab_calculation.h"
 #include "calc/tab_texts.h"
 
 namespace calc {
 
-inline constexpr int kPileFileVersion = 1;
-inline constexpr std::size_t kPileFileMaxBytes = 1024 * 1024;
+inline constexpr int kPileFileVersion = 2;  // the highest this program reads
+inline constexpr std::size_t kPileFileMaxBytes = 16 * 1024 * 1024;
 inline constexpr const char* kPileFileFormat = "blowcount-pile";
 inline constexpr const char* kPileFileSuffix = ".blowcount";
 
@@ -42,6 +52,9 @@ struct PileDocument {
 
     PileTab& tab(Formula formula) { return tabs.at(static_cast<std::size_t>(formula)); }
     const PileTab& tab(Formula formula) const { return tabs.at(static_cast<std::size_t>(formula)); }
+    std::vector<PileRecord> records;  // the piles driven, in the file's order
+    AcceptanceSettings acceptance;
+    bool acceptanceGiven = false;     // the file (or the user) set them
     // The tab as the calculator takes it.
     TabInputs inputs(Formula formula) const;
 
@@ -65,6 +78,12 @@ struct PileFileError {
         FieldNotText,      // formula and key name the field
         ControlCharacter,  // formula and key name the field
         BadBox,            // formula, key "material" or "section"
+        BadRecords,        // key: "records", "records[3]" or "acceptance" not of its kind
+        RecordNotText,     // key: "records[3].blows" (or "acceptance.project") not a text or a list of texts
+        RecordControlCharacter,  // key as for RecordNotText
+        MissingMark,       // key: "records[3]"
+        DuplicateMark,     // key: "records[3]", detail: the mark
+        BadAcceptanceFormula,  // detail: the name
     };
     Kind kind = Kind::NotJson;
     Formula formula = Formula::EngineeringNews;
@@ -84,6 +103,11 @@ PileFileResult readPileFile(std::string_view text, std::string_view currentSepar
 // The same from the file at `path` (bytes as the system takes them).
 PileFileResult loadPileFile(const std::string& path, std::string_view currentSeparator);
 
+// The lowest version that holds the document: 2 when a tab uses a section
+// object or the file has records or acceptance settings, else 1, which older
+// copies of the program open.
+int pileFileVersion(const PileDocument& document);
+
 // The document as the text of a pile file (UTF-8, ending in a newline).
 std::string writePileFile(const PileDocument& document);
 
@@ -95,6 +119,9 @@ struct UnsavableField {
 };
 std::optional<UnsavableField> unsavableField(const PileDocument& document);
 std::string thaiUnsavableReason(const UnsavableField& field);
+// Why the records or acceptance settings cannot be saved (a control
+// character, a missing or repeated mark), in Thai; nothing when they can.
+std::optional<std::string> thaiUnsavableRecords(const PileDocument& document);
 
 // The document of a fresh start: the initial texts with `separator`, no box ticked.
 PileDocument initialDocument(std::string_view separator);

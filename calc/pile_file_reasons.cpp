@@ -4,6 +4,7 @@
 
 #include "calc/formula_names.h"
 #include "calc/pile_file.h"
+#include "calc/pile_file_records.h"
 
 namespace calc {
 
@@ -26,12 +27,13 @@ std::string thaiUnsavableReason(const UnsavableField& field)
 
 std::string thaiReason(const PileFileError& e)
 {
+    if (std::optional<std::string> reason = records_file::thaiReason(e)) return *reason;
     const std::string tab = std::string("ในแท็บ ") + tabCaption(e.formula);
     switch (e.kind) {
     case Kind::Unreadable: return "อ่านไฟล์ไม่ได้" + (e.detail.empty() ? "" : " (" + e.detail + ")");
     case Kind::Missing: return "ไม่พบไฟล์";
     case Kind::NotRegular: return "ไม่ใช่ไฟล์ แต่เป็นโฟลเดอร์หรืออุปกรณ์";
-    case Kind::TooLarge: return "ไฟล์ใหญ่เกิน 1 MiB";
+    case Kind::TooLarge: return "ไฟล์ใหญ่เกิน 16 MiB";
     case Kind::NotUtf8: return "ไฟล์ไม่ใช่ข้อความ UTF-8";
     case Kind::NotJson: return "ไม่ใช่ไฟล์ JSON";
     case Kind::NotPileFile: return "ไม่ใช่ไฟล์เสาเข็มของ Blow Count";
@@ -43,18 +45,20 @@ std::string thaiReason(const PileFileError& e)
     case Kind::ControlCharacter: return "ช่อง " + e.key + " " + tab + " มีอักขระควบคุม";
     case Kind::BadBox:
         return (e.key == "material" ? "ชนิดเสาเข็ม " : "รูปหน้าตัด ") + tab + " ไม่ถูกต้อง";
+    default: break;
     }
     return "ไฟล์ไม่ถูกต้อง";
 }
 
 std::string englishReason(const PileFileError& e)
 {
+    if (std::optional<std::string> reason = records_file::englishReason(e)) return *reason;
     const std::string tab = std::string(" of ") + formulaInfo(e.formula).name;
     switch (e.kind) {
     case Kind::Unreadable: return "cannot read the file: " + e.detail;
     case Kind::Missing: return "no such file";
     case Kind::NotRegular: return "not a regular file";
-    case Kind::TooLarge: return "the file is larger than 1 MiB";
+    case Kind::TooLarge: return "the file is larger than 16 MiB";
     case Kind::NotUtf8: return "the file is not UTF-8 text";
     case Kind::NotJson: return "not a JSON file" + (e.detail.empty() ? "" : " (" + e.detail + ")");
     case Kind::NotPileFile: return "not a Blow Count pile file (\"format\" is not \"blowcount-pile\")";
@@ -69,7 +73,8 @@ std::string englishReason(const PileFileError& e)
     case Kind::BadBox:
         return "\"" + e.key + "\"" + tab
                + (e.key == "material" ? " is not \"rc\", \"prestressed\" or null"
-                                      : " is not \"square\", \"round\" or null");
+                                      : " is not \"square\", \"round\", a section object or null");
+    default: break;
     }
     return "bad file";
 }

@@ -51,6 +51,8 @@ const ValueOption kValueOptions[] = {
     {"--blows30", "number", &Request::blows30},
     {"--heights", "FROM:TO:STEP", &Request::heights},
     {"--formulas", "NAME,...", &Request::formulaList},
+    {"--section", "ID", &Request::sectionId},
+    {"--area", "A", &Request::area},
 };
 
 // The table options against the rest; the first problem, if any.
@@ -61,6 +63,17 @@ std::optional<UsageError> checkTableOptions(const Request& request)
         return error(quoted(request.set10 ? "--set10" : "--blows30") + " applies to a single calculation, not a table");
     if (request.workable && !request.chart && !request.heights && request.pdfPath)
         return error("'--pdf' with '--workable' needs '--heights FROM:TO:STEP'");
+    if (request.chart || request.listSections) {
+        if (request.sectionId || request.area)
+            return error(quoted(request.sectionId ? "--section" : "--area") + " applies to a FORMULA, not '"
+                         + (request.chart ? "chart" : "sections") + "'");
+    }
+    if (request.listSections) {
+        if (request.csv || request.heights || request.filePath || request.pdfPath || request.set10 || request.blows30
+            || request.formulaList || !request.hammers.empty() || request.workable)
+            return error("'sections' takes '--json' only");
+        return std::nullopt;
+    }
     if (request.chart) {
         if (!request.filePath) return error("'chart' needs '--file PILE'");
         return std::nullopt;
@@ -81,10 +94,15 @@ std::string usageText()
     std::string text =
         "usage: blowcount-cli FORMULA [--file PILE.blowcount] [--json] [--pdf FILE] [FIELD=TEXT ...]\n"
         "                     [rc|prestressed] [square|round] [--set10 CM | --blows30 N]\n"
+        "       blowcount-cli FORMULA ... [rc|prestressed] [--section ID | --area A] ...\n"
         "       blowcount-cli FORMULA ... --heights FROM:TO:STEP [--hammer W]... [--json | --csv] [--pdf FILE]\n"
         "       blowcount-cli FORMULA ... --workable [--hammer W]... [--json]\n"
         "       blowcount-cli chart --file PILE [--heights FROM:TO:STEP] [--hammer W]...\n"
         "                     [--formulas engineering-news,hiley,danish,janbu] [--json | --csv] [--pdf FILE]\n"
+        "       blowcount-cli sections [--json]\n"
+        "       blowcount-cli records --file PILE [--json | --csv] [--pdf FILE] [--sheets FILE]\n"
+        "       blowcount-cli records --file PILE --sheet MARK --pdf FILE\n"
+        "       blowcount-cli records --file PILE --import CSV [--replace] --write OUT.blowcount\n"
         "FORMULA and its FIELDs:\n";
     for (const FormulaInfo& f : formulas()) {
         const std::string_view name = f.name;
@@ -94,6 +112,8 @@ std::string usageText()
     }
     text +=
         "rc|prestressed and square|round choose the pile (not for engineering-news).\n"
+        "--section ID takes the pile's area from a built-in section instead of D (I-26, spun-400/65, ...:\n"
+        "  'blowcount-cli sections' lists them); --area A from a section of A cm² for this run alone.\n"
         "A field not given keeps the text the window starts with, or stays empty.\n"
         "--file PILE takes the formula's tab from a pile file the window saved (.blowcount):\n"
         "  its texts and boxes, where the fields and pile words given here do not override them.\n"
@@ -113,6 +133,11 @@ std::string usageText()
         "  drop whose set is above 0 to the most the tab's drop-height check allows (0.1 cm steps).\n"
         "--workable without --heights prints only those heights for the formula's tab (with --json\n"
         "  under \"workable\"); exit 0 when a hammer has a workable range, 1 otherwise.\n"
+        "'records' checks the pile file's driving records against the criterion at each one's hammer\n"
+        "  and drop: the table and the counts, or with --json one object. Exit 0 with the table.\n"
+        "  --csv prints the summary as CSV; --pdf FILE writes the summary (A4 landscape), --sheets FILE\n"
+        "  every record sheet, --sheet MARK --pdf FILE one. --import CSV adds the records of a CSV\n"
+        "  (all or nothing; marks already there only with --replace) and writes the pile file to OUT.\n"
         "--version prints the program's name and version.\n";
     return text;
 }
@@ -145,17 +170,21 @@ ParsedArguments parseArguments(const std::vector<std::string>& args)
             target = args[++i];
         } else if (arg.starts_with("-")) {
             return error("unknown option " + quoted(arg));
-        } else if (!info && !request.chart && arg == "chart") {
+        } else if (!info && !request.chart && !request.listSections && arg == "chart") {
             request.chart = true;
-        } else if (!info && !request.chart) {
+        } else if (!info && !request.chart && !request.listSections && arg == "sections") {
+            request.listSections = true;
+        } else if (!info && !request.chart && !request.listSections) {
             info = findFormula(arg);
             if (!info) return error("unknown formula " + quoted(arg));
         } else {
             rest.push_back(arg);
         }
     }
-    if (request.chart) {
-        if (!rest.empty()) return error("unexpected argument " + quoted(rest.front()) + " after 'chart'");
+    if (request.chart || request.listSections) {
+        if (!rest.empty())
+            return error("unexpected argument " + quoted(rest.front()) + " after '"
+                         + (request.chart ? "chart" : "sections") + "'");
         if (auto problem = checkTableOptions(request)) return *problem;
         return request;
     }
@@ -164,6 +193,10 @@ ParsedArguments parseArguments(const std::vector<std::string>& args)
     if (request.set10 && request.blows30) return error("'--blows30' cannot be given with '--set10'");
     if (request.set10) request.record = RecordOption{"--set10", calc::RecordForm::TenBlowSet, *request.set10};
     if (request.blows30) request.record = RecordOption{"--blows30", calc::RecordForm::BlowsPerFoot, *request.blows30};
+
+    if (request.sectionId && request.area) return error("'--area' cannot be given with '--section'");
+    const char* sectionOption = request.sectionId ? "--section" : request.area ? "--area" : nullptr;
+    if (sectionOption && !info->hasPileBoxes) return error(quoted(sectionOption) + " does not apply to " + info->name);
 
     request.formula = info->formula;
     for (const std::string& arg : rest) {
@@ -179,6 +212,7 @@ ParsedArguments parseArguments(const std::vector<std::string>& args)
             auto problem = material ? choose(request.prestressed, arg == "prestressed", arg)
                                     : choose(request.roundSection, arg == "round", arg);
             if (problem) return *problem;
+            if (!material && sectionOption) return error(quoted(arg) + " cannot be given with " + quoted(sectionOption));
         } else {
             return error("unexpected argument " + quoted(arg));
         }

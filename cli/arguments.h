@@ -1,11 +1,12 @@
 #pragma once
 // The command line: blowcount-cli FORMULA [--file PILE.blowcount] [--json]
 // [--pdf FILE] [FIELD=TEXT ...] [rc|prestressed] [square|round]
-// [--set10 CM | --blows30 N], with
+// [--section ID | --area A] [--set10 CM | --blows30 N], with
 // --heights FROM:TO:STEP [--hammer W]... [--csv] a table over drop heights;
 // and blowcount-cli chart --file PILE [--heights ...] [--hammer W]...
 // [--formulas NAME,...] [--json | --csv] [--pdf FILE]; FORMULA ... --workable
-// [--hammer W]... the workable drop heights alone. The options may stand
+// [--hammer W]... the workable drop heights alone; and blowcount-cli
+// sections [--json], the catalogue of pile sections. The options may stand
 // anywhere, the fields and pile words anywhere after the formula.
 // A new option is a line in the flag or value table of arguments.cpp and a
 // member here.
@@ -16,6 +17,7 @@
 #include <vector>
 
 #include "calc/capacity.h"
+#include "calc/pile.h"
 #include "calc/tab_texts.h"
 
 namespace cli {
@@ -30,6 +32,7 @@ struct RecordOption {
 struct Request {
     calc::Formula formula = calc::Formula::EngineeringNews;
     bool chart = false;                   // "chart": the chosen formulas side by side from --file
+    bool listSections = false;            // "sections": the catalogue
     bool json = false;
     bool csv = false;
     bool workable = false;                // --workable: the workable drop heights
@@ -41,6 +44,9 @@ struct Request {
     std::map<int, std::string> fields;  // field index → text as typed
     std::optional<bool> prestressed;    // rc: false, prestressed: true
     std::optional<bool> roundSection;   // square: false, round: true
+    std::optional<std::string> sectionId;  // --section ID, as typed
+    std::optional<std::string> area;       // --area A, as typed
+    std::optional<calc::PileSection> section;  // what they choose (cli/sections.h), or the pile file's
     std::optional<std::string> set10;    // --set10 CM, as typed
     std::optional<std::string> blows30;  // --blows30 N, as typed
     std::optional<RecordOption> record;  // the one of them given

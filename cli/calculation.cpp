@@ -21,6 +21,7 @@ calc::TabInputs tabInputs(const Request& request, std::string_view decimalSepara
     inputs.boxes.prestressed = request.prestressed == true;
     inputs.boxes.square = request.roundSection == false;
     inputs.boxes.round = request.roundSection == true;
+    inputs.boxes.section = request.section;
     return inputs;
 }
 

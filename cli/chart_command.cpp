@@ -11,6 +11,7 @@
 #include "calc/pile_file.h"
 #include "cli/calculation.h"
 #include "cli/pdf_report.h"
+#include "cli/text_width.h"
 #include "cli/pile_input.h"
 #include "report/driving_chart_page.h"
 
@@ -61,25 +62,6 @@ std::optional<UsageError> chosenFormulas(const Request& request, std::vector<cal
         list.remove_prefix(comma + 1);
     }
     return std::nullopt;
-}
-
-// Display width: Thai vowel and tone marks above and below take no column.
-std::size_t width(std::string_view text)
-{
-    std::size_t columns = 0;
-    for (std::size_t i = 0; i < text.size();) {
-        const unsigned char c = static_cast<unsigned char>(text[i]);
-        const std::size_t length = c < 0x80 ? 1 : c < 0xE0 ? 2 : c < 0xF0 ? 3 : 4;
-        bool mark = false;
-        if (length == 3 && i + 2 < text.size()) {
-            const unsigned code = ((c & 0x0Fu) << 12) | ((static_cast<unsigned char>(text[i + 1]) & 0x3Fu) << 6)
-                                  | (static_cast<unsigned char>(text[i + 2]) & 0x3Fu);
-            mark = code == 0x0E31 || (code >= 0x0E34 && code <= 0x0E3A) || (code >= 0x0E47 && code <= 0x0E4E);
-        }
-        if ((c & 0xC0) != 0x80 && !mark) ++columns;
-        i += length;
-    }
-    return columns;
 }
 
 // The workable heights alone: the tab and the hammers, no rows.
@@ -215,7 +197,7 @@ std::string chartPlainText(const calc::DrivingChart& chart)
         std::vector<std::size_t> widths(table.header.size(), 0);
         const auto measure = [&](const std::vector<std::string>& cells) {
             for (std::size_t i = 0; i < cells.size() && i < widths.size(); ++i)
-                widths[i] = std::max(widths[i], width(cells[i]));
+                widths[i] = std::max(widths[i], displayWidth(cells[i]));
         };
         measure(table.header);
         for (const auto& row : table.rows) measure(row);
@@ -224,7 +206,7 @@ std::string chartPlainText(const calc::DrivingChart& chart)
             for (std::size_t i = 0; i < cells.size() && i < widths.size(); ++i) {
                 if (i > 0) text += "  ";
                 text += cells[i];
-                if (i + 1 < cells.size()) text += std::string(widths[i] - width(cells[i]), ' ');
+                if (i + 1 < cells.size()) text += std::string(widths[i] - displayWidth(cells[i]), ' ');
             }
             return text + "\n";
         };

@@ -4,8 +4,11 @@
 // With --file PILE the tab comes from a pile file the window saved. With
 // --heights, or as "chart" with the formulas of a pile file, it prints the
 // driving chart: the criterion over a range of drop heights (and hammers).
+// As "records" it checks the driving records of a pile file, writes their
+// summary and record sheets, and takes records in and out as CSV.
 // Exit status: 0 without a message, 1 with one, when the pile file cannot be
 // read or the report could not be written, 2 on a usage error.
+#include <algorithm>
 #include <clocale>
 #include <cstdio>
 #include <string>
@@ -17,7 +20,10 @@
 #include "cli/output.h"
 #include "cli/pdf_report.h"
 #include "cli/pile_input.h"
+#include "cli/records_command.h"
+#include "cli/records_output.h"
 #include "cli/report_page.h"
+#include "cli/sections.h"
 
 namespace {
 
@@ -57,7 +63,11 @@ bool writeReport(const cli::Calculation& calculation, const std::string& path)
 int main(int argc, char** argv)
 {
     const std::string separator = localeDecimalSeparator();
-    const cli::ParsedArguments parsed = cli::parseArguments(std::vector<std::string>(argv + 1, argv + argc));
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    const bool help = std::ranges::find(args, "--help") != args.end() || std::ranges::find(args, "-h") != args.end();
+    if (!args.empty() && args.front() == "records" && !help)
+        return cli::asksRecordsOutput(args) ? cli::runRecordsOutput(args, separator) : cli::runRecords(args, separator);
+    const cli::ParsedArguments parsed = cli::parseArguments(args);
 
     if (std::holds_alternative<cli::HelpRequest>(parsed)) {
         write(stdout, cli::usageText());
@@ -74,6 +84,14 @@ int main(int argc, char** argv)
 
     cli::Request request = std::get<cli::Request>(parsed);
     if (const std::optional<cli::UsageError> bad = cli::checkRecordNumber(request, separator)) {
+        write(stderr, "blowcount-cli: " + bad->message + "\n" + cli::usageText());
+        return 2;
+    }
+    if (request.listSections) {
+        write(stdout, cli::sectionsListing(request.json));
+        return std::fflush(stdout) == 0 ? 0 : 2;
+    }
+    if (const std::optional<cli::UsageError> bad = cli::resolveSection(request, separator)) {
         write(stderr, "blowcount-cli: " + bad->message + "\n" + cli::usageText());
         return 2;
     }

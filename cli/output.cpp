@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "cli/report_page.h"
+#include "cli/sections.h"
 #include "report/page_json.h"
 
 namespace cli {
@@ -27,7 +28,8 @@ JsonObject jsonObject(const Calculation& c)
         .addString("focus", c.focus)
         .addStrings("results", c.results)
         .addNumber("S", c.S)
-        .addBool("printable", c.printable);
+        .addBool("printable", c.printable)
+        .add("section", sectionJson(c.boxes.section));
     const std::optional<report::Page> page = reportPage(c);
     json.add("page", page ? report::pageJsonValue(*page) : nlohmann::ordered_json());
     if (c.recordGiven) {

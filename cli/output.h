@@ -10,7 +10,8 @@ namespace cli {
 // The result lines, one a line, then the message, if any.
 std::string plainText(const Calculation& c);
 
-// outcome, message, focus, results, S, printable, and page: the lines of the
+// outcome, message, focus, results, S, printable, section (the section object
+// or null), and page: the lines of the
 // report the print button would print now, in printing order (null when the
 // calculation shows no print button).
 JsonObject jsonObject(const Calculation& c);

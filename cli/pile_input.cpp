@@ -10,7 +10,10 @@ void fillFromDocument(Request& request, const calc::PileDocument& document)
     for (std::size_t i = 0; i < tab.texts.size(); ++i) request.fields.try_emplace(static_cast<int>(i), tab.texts[i]);
     if (!request.prestressed && (tab.boxes.reinforced || tab.boxes.prestressed))
         request.prestressed = tab.boxes.prestressed;
-    if (!request.roundSection && (tab.boxes.square || tab.boxes.round)) request.roundSection = tab.boxes.round;
+    // square, round, --section and --area here override the file's choice of section.
+    if (request.roundSection || request.section) return;
+    if (tab.boxes.square || tab.boxes.round) request.roundSection = tab.boxes.round;
+    request.section = tab.boxes.section;
 }
 
 std::optional<std::string> fillFromPileFile(Request& request, std::string_view decimalSeparator)

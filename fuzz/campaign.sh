@@ -11,7 +11,7 @@
 #   --work     where the growing corpora, the crash inputs and the logs go
 #              (default DIR/fuzz-work); a later campaign goes on from there
 #   TARGET     text_to_number number_text engineering_news hiley danish janbu
-#              report_page (default: all)
+#              report_page pile_file records_csv (default: all)
 #
 # A crash input is kept as WORK/artifacts/TARGET-crash-...; replay it with
 #   DIR/fuzz/TARGET_fuzzer WORK/artifacts/TARGET-crash-...
@@ -34,7 +34,7 @@ while (($#)); do
     *) TARGETS+=("$1"); shift ;;
   esac
 done
-((${#TARGETS[@]})) || TARGETS=(text_to_number number_text engineering_news hiley danish janbu report_page pile_file)
+((${#TARGETS[@]})) || TARGETS=(text_to_number number_text engineering_news hiley danish janbu report_page pile_file records_csv)
 WORK="${WORK:-$BUILD/fuzz-work}"
 mkdir -p "$WORK/artifacts" "$WORK/logs"
 

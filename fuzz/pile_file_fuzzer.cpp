@@ -5,6 +5,7 @@
 // in both reasons; an accepted file gives each tab exactly its fields' count
 // of texts, none with a control character, a box ticked in at most one of
 // each pair (none on the Engineering News tab) and the reader's separator;
+// records with marks of their own and no control character;
 // and what it gives is written and read back unchanged.
 #include <cstddef>
 #include <cstdint>
@@ -32,6 +33,8 @@ void checkDocument(const calc::PileDocument& d, std::string_view separator, std:
         FUZZ_REQUIRE(!(b.reinforced && b.prestressed) && !(b.square && b.round), context());
         if (!info.hasPileBoxes) FUZZ_REQUIRE(b == calc::PileBoxes{}, context());
     }
+    // Records: each with its own mark, no control character anywhere.
+    FUZZ_REQUIRE(!calc::thaiUnsavableRecords(d), "unsavable records from " + context());
     const std::string written = calc::writePileFile(d);
     const calc::PileFileResult again = calc::readPileFile(written, separator);
     const auto* back = std::get_if<calc::PileDocument>(&again);

@@ -4,6 +4,7 @@
 
 #include "calc/formula_names.h"
 #include "calc/numbers.h"
+#include "report/page_builder.h"
 #include "report/report_texts.h"
 
 namespace report {
@@ -32,9 +33,10 @@ const char* unitOf(std::string_view symbol)
     return "";
 }
 
-const char* pileType(const calc::PileBoxes& boxes)
+std::optional<std::string> pileType(const calc::PileBoxes& boxes)
 {
-    if (!boxes.complete()) return nullptr;
+    if (!boxes.complete()) return std::nullopt;
+    if (boxes.section) return sectionPileType(*boxes.section, boxes.prestressed);
     if (boxes.reinforced) return boxes.round ? texts::kRoundRc : texts::kSquareRc;
     return boxes.round ? texts::kRoundPrestressed : texts::kSquarePrestressed;
 }
@@ -46,6 +48,10 @@ std::string pileData(const calc::TabInputs& tab)
         const auto index = static_cast<std::size_t>(field.index);
         const std::string text = index < tab.texts.size() ? tab.texts[index] : std::string();
         if (!out.empty()) out += "   ";
+        if (tab.boxes.section && std::string_view(field.symbol) == "D") {
+            out += sectionNameAndArea(*tab.boxes.section, tab.decimalSeparator);
+            continue;
+        }
         out += std::string(field.symbol) + " = " + (text.empty() ? "-" : text + unitOf(field.symbol));
     }
     return out;
@@ -145,8 +151,8 @@ Page capacityPage(const CapacityStudy& study)
     for (const CapacityEntry& entry : study.entries) {
         y += 350;
         std::string name = calc::shortFormulaName(entry.tab.formula);
-        if (const char* type = calc::formulaInfo(entry.tab.formula).hasPileBoxes ? pileType(entry.tab.boxes) : nullptr)
-            name += std::string("   ") + type;
+        if (calc::formulaInfo(entry.tab.formula).hasPileBoxes)
+            if (const std::optional<std::string> type = pileType(entry.tab.boxes)) name += "   " + *type;
         print(900, y, name, 14, true);
         y += 300;
         print(1200, y, pileData(entry.tab), 11);

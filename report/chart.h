@@ -55,6 +55,7 @@ struct Axis {
     std::string title;          // with its unit, "ระยะยก (ซม.)"
     std::optional<double> min;  // nothing: from the points
     std::optional<double> max;
+    bool reversed = false;  // the largest value at the start (a depth downwards)
 
     bool operator==(const Axis&) const = default;
 };

@@ -121,6 +121,7 @@ QValueAxis* makeAxis(const Axis& axis, AxisRange range)
     value->setTitleFont(chartFont(kAxisTitlePixels));
     value->setLabelsFont(chartFont(kLabelPixels));
     value->setRange(range.min, range.max);
+    value->setReverse(axis.reversed);
     value->setLabelFormat(QStringLiteral("%.4g"));
     value->setGridLineColor(QColor(0xd0d0d0));
     value->setLabelsColor(Qt::black);

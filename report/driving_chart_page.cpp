@@ -5,6 +5,7 @@
 
 #include "calc/formula_names.h"
 #include "calc/numbers.h"
+#include "report/page_builder.h"
 
 namespace report {
 
@@ -164,6 +165,7 @@ std::string boxesText(const calc::TabInputs& tab)
     add(tab.boxes.prestressed, 1);
     add(tab.boxes.square, 2);
     add(tab.boxes.round, 3);
+    if (tab.boxes.section) text += std::string(text.empty() ? "" : "  ") + sectionNameAndArea(*tab.boxes.section, tab.decimalSeparator);
     return text;
 }
 
@@ -175,7 +177,8 @@ std::vector<std::string> inputLines(const calc::TabInputs& tab, bool hammersGive
     std::string fields;
     for (const calc::FieldSymbol& field : info.fields) {
         const std::string symbol = field.symbol;
-        if (symbol == "h" || (hammersGiven && symbol == "W")) continue;
+        // D is not read while a section is in use: the head line names the section and its area.
+        if (symbol == "h" || (hammersGiven && symbol == "W") || (symbol == "D" && tab.boxes.section)) continue;
         const std::size_t index = static_cast<std::size_t>(field.index);
         const std::string text = index < tab.texts.size() ? tab.texts[index] : "";
         fields += std::string(fields.empty() ? "" : ",  ") + symbol + " = " + (text.empty() ? "(ว่าง)" : text);

@@ -3,7 +3,7 @@
 // edge X and the top of its line Y, in twips (1/1440 inch) from the top-left
 // corner of the printable area. Every line is set in the report font at `size`
 // points; only bold and underline change. A page may also hold rules (the
-// lines of a table) and charts.
+// lines of a table) and charts. A page is A4 portrait unless it says landscape.
 #include <string>
 #include <vector>
 
@@ -37,6 +37,7 @@ struct Page {
     std::vector<Line> lines;
     std::vector<Rule> rules;
     std::vector<Chart> charts;
+    bool landscape = false;  // A4 turned: the printable area wider than high
 };
 
 }  // namespace report

@@ -4,6 +4,7 @@
 #include <string>
 #include <utility>
 
+#include "calc/formula_names.h"
 #include "calc/numbers.h"
 #include "report/report_layout.h"
 #include "report/report_texts.h"
@@ -54,9 +55,9 @@ std::optional<Conclusions> conclusions(float S, const std::string& separator)
 // order square RC, round RC, square prestressed, round prestressed; nullptr
 // when no combination holds. The window keeps each pair exclusive, so at most
 // one holds there.
-const char* pileTypeText(const TabSnapshot& tab, const calc::TabTexts& tabTexts)
+std::optional<std::string> pileTypeText(const TabSnapshot& tab, const calc::TabTexts& tabTexts)
 {
-    if (tabTexts.boxes.size() != 4) return nullptr;
+    if (tabTexts.boxes.size() != 4) return std::nullopt;
     const bool rc = tab.checked(tabTexts.boxes[0].name);
     const bool prestressed = tab.checked(tabTexts.boxes[1].name);
     const bool square = tab.checked(tabTexts.boxes[2].name);
@@ -65,10 +66,33 @@ const char* pileTypeText(const TabSnapshot& tab, const calc::TabTexts& tabTexts)
     if (rc && round) return texts::kRoundRc;
     if (prestressed && square) return texts::kSquarePrestressed;
     if (prestressed && round) return texts::kRoundPrestressed;
-    return nullptr;
+    if (tab.section && (rc || prestressed)) return sectionPileType(*tab.section, !rc);
+    return std::nullopt;
+}
+
+// The input line of field `index`: caption = text, or for the size field of a
+// tab with a section in use, the section's name and area.
+std::string inputLine(const TabSnapshot& tab, const calc::TabTexts& tabTexts, int index)
+{
+    const calc::FormulaInfo& info = calc::formulaInfo(tab.formula);
+    if (tab.section && info.hasPileBoxes && calc::fieldIndex(info, "D") == index)
+        return texts::kSectionCaption + std::string(texts::kInputJoin) + sectionNameAndArea(*tab.section, tab.decimalSeparator);
+    const std::string& caption = tab.text(tabTexts.fieldLabels.at(index).name);
+    return caption + texts::kInputJoin + tab.text(calc::fieldName(tab.formula, index));
 }
 
 }  // namespace
+
+std::string sectionPileType(const calc::PileSection& section, bool prestressed)
+{
+    return texts::kSectionPilePrefix + section.name + (prestressed ? texts::kSectionPrestressed : texts::kSectionRc);
+}
+
+std::string sectionNameAndArea(const calc::PileSection& section, std::string_view separator)
+{
+    return section.name + texts::kSectionAreaPrefix + calc::replaceAll(section.area, ".", separator)
+           + texts::kSectionAreaSuffix;
+}
 
 std::optional<Page> buildPage(const TabSnapshot& tab)
 {
@@ -92,9 +116,9 @@ std::optional<Page> buildPage(const TabSnapshot& tab)
     // criteria heading off; without one the input lines come out underlined.
     int y = kFirstLineY;
     if (layout.pileTypeLine) {
-        if (const char* pileType = pileTypeText(tab, tabTexts)) {
+        if (const std::optional<std::string> pileType = pileTypeText(tab, tabTexts)) {
             page.setUnderline(false);
-            page.print(kLineX, y, pileType);
+            page.print(kLineX, y, *pileType);
         }
         y += kRowStep;
     } else {
@@ -102,8 +126,7 @@ std::optional<Page> buildPage(const TabSnapshot& tab)
     }
 
     for (int field : tabTexts.rows) {
-        const std::string& caption = tab.text(tabTexts.fieldLabels.at(field).name);
-        page.print(kLineX, y, caption + texts::kInputJoin + tab.text(calc::fieldName(tab.formula, field)));
+        page.print(kLineX, y, inputLine(tab, tabTexts, field));
         y += kRowStep;
     }
 

@@ -8,6 +8,8 @@
 // formed as a float; the first written unrounded, the second rounded to a
 // whole number, an exact half going to the even neighbour.
 #include <optional>
+#include <string>
+#include <string_view>
 
 #include "report/page.h"
 #include "report/snapshot.h"
@@ -17,5 +19,10 @@ namespace report {
 // The page, or nothing when S gives no finite 10 × S or 30 / S (S is 0): such
 // a report is refused whole, never printed in part.
 std::optional<Page> buildPage(const TabSnapshot& tab);
+
+// The pile type of a section in use, for every report: "เสาเข็ม ไอ 26×26 คสล.".
+std::string sectionPileType(const calc::PileSection& section, bool prestressed);
+// The section's name and area: "ไอ 26×26  (พื้นที่ 489  ตร.ซม.)", with `separator`.
+std::string sectionNameAndArea(const calc::PileSection& section, std::string_view separator);
 
 }  // namespace report

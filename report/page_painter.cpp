@@ -16,6 +16,11 @@ namespace {
 
 ChartPainter installedChartPainter = nullptr;
 
+QPageLayout::Orientation orientation(const Page& page)
+{
+    return page.landscape ? QPageLayout::Landscape : QPageLayout::Portrait;
+}
+
 bool failed(const QPrinter& printer)
 {
     return printer.printerState() == QPrinter::Error || printer.printerState() == QPrinter::Aborted;
@@ -65,18 +70,20 @@ bool printPage(const Page& page, QPrinter& printer)
     return printPages({page}, printer);
 }
 
-bool printPages(const std::vector<Page>& pages, QPrinter& printer)
+bool printPages(const std::vector<Page>& pages, QPrinter& printer, const PageProgress& progress)
 {
     if (pages.empty() || !printer.isValid() || !reportFont()) return false;
     printer.setFullPage(false);
     if (!printer.setPageSize(QPageSize(QPageSize::A4))) return false;
-    if (!printer.setPageOrientation(QPageLayout::Portrait)) return false;
+    if (!printer.setPageOrientation(orientation(pages.front()))) return false;
 
     QPainter painter;
     if (!painter.begin(&printer)) return false;
     for (std::size_t i = 0; i < pages.size(); ++i) {
-        const bool next = i == 0 || printer.newPage();
-        if (!next || !paintPage(painter, pages[i]) || failed(printer)) {
+        // A turned page takes its orientation before it begins.
+        const bool turned = i > 0 && pages[i].landscape != pages[i - 1].landscape;
+        const bool next = i == 0 || ((!turned || printer.setPageOrientation(orientation(pages[i]))) && printer.newPage());
+        if (!next || !paintPage(painter, pages[i]) || failed(printer) || (progress && !progress(i + 1))) {
             printer.abort();
             painter.end();
             return false;
@@ -90,7 +97,7 @@ bool writePdf(const Page& page, const QString& path)
     return writePdf(std::vector<Page>{page}, path);
 }
 
-bool writePdf(const std::vector<Page>& pages, const QString& path)
+bool writePdf(const std::vector<Page>& pages, const QString& path, const PageProgress& progress)
 {
     if (pages.empty()) return false;
     QSaveFile file(path);
@@ -101,12 +108,15 @@ bool writePdf(const std::vector<Page>& pages, const QString& path)
         writer.setResolution(kPdfResolution);
         writer.setCreator(QStringLiteral("Blow Count"));
         const QMarginsF margins(kPdfMargin, kPdfMargin, kPdfMargin, kPdfMargin);
-        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, margins, QPageLayout::Point));
+        writer.setPageLayout(
+            QPageLayout(QPageSize(QPageSize::A4), orientation(pages.front()), margins, QPageLayout::Point));
         QPainter painter;
         if (painter.begin(&writer)) {
             painted = true;
-            for (std::size_t i = 0; i < pages.size() && painted; ++i)
-                painted = (i == 0 || writer.newPage()) && paintPage(painter, pages[i]);
+            for (std::size_t i = 0; i < pages.size() && painted; ++i) {
+                if (i > 0) painted = writer.setPageOrientation(orientation(pages[i])) && writer.newPage();
+                painted = painted && paintPage(painter, pages[i]) && (!progress || progress(i + 1));
+            }
             painted = painter.end() && painted;
         }
     }

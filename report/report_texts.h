@@ -22,4 +22,13 @@ inline constexpr const char* kRoundRc = "เสาเข็มกลม คส�
 inline constexpr const char* kSquarePrestressed = "เสาเข็มสี่เหลี่ยม คอร.";
 inline constexpr const char* kRoundPrestressed = "เสาเข็มกลม คอร.";
 
+// A section in use: "เสาเข็ม ไอ 26×26 คสล." for the pile-type line, and
+// "หน้าตัดเสาเข็ม = ไอ 26×26  (พื้นที่ 489  ตร.ซม.)" in place of the line of D.
+inline constexpr const char* kSectionPilePrefix = "เสาเข็ม ";
+inline constexpr const char* kSectionRc = " คสล.";
+inline constexpr const char* kSectionPrestressed = " คอร.";
+inline constexpr const char* kSectionCaption = "หน้าตัดเสาเข็ม";
+inline constexpr const char* kSectionAreaPrefix = "  (พื้นที่ ";
+inline constexpr const char* kSectionAreaSuffix = "  ตร.ซม.)";
+
 }  // namespace report::texts

@@ -41,6 +41,7 @@ TabSnapshot snapshotAfterCalculation(calc::Formula formula,
     if (tabTexts.boxes.size() == 4) {
         const bool states[] = {boxes.reinforced, boxes.prestressed, boxes.square, boxes.round};
         for (std::size_t i = 0; i < 4; ++i) tab.checks[tabTexts.boxes[i].name] = states[i];
+        tab.section = boxes.section;
     }
     return tab;
 }

@@ -4,6 +4,7 @@
 // check boxes by objectName ("Check8"), and the S kept in the tab state.
 // A name that is missing reads as the empty text or an unchecked box.
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,7 @@ struct TabSnapshot {
     std::map<std::string, bool> checks;
     float S = 0;
     std::string decimalSeparator = ".";
+    std::optional<calc::PileSection> section;  // the tab's section in use, instead of the square and round boxes
 
     const std::string& text(const std::string& name) const;
     bool checked(const std::string& name) const;

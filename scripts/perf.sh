@@ -32,7 +32,7 @@ mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 
 load_before="$(cut -d' ' -f1-3 /proc/loadavg)"
 
-echo "== calculators, report pages, PDFs, driving chart ($REPETITIONS repetitions each)"
+echo "== calculators, report pages, PDFs, driving chart, driving records ($REPETITIONS repetitions each)"
 QT_QPA_PLATFORM=offscreen "$BIN/blowcount_bench" --benchmark_repetitions="$REPETITIONS" \
   --benchmark_report_aggregates_only=true --benchmark_color=false --rows="$WORK/bench.rows"
 

@@ -47,7 +47,7 @@ bash scripts/build.sh build-asan -DBLOWCOUNT_SANITIZE=ON "-DCMAKE_CXX_FLAGS_RELW
 wait "$report_fuzz" || status=1
 fuzz "$FUZZ_SECONDS" 2 engineering_news hiley danish janbu >"$FUZZ_WORK/calculators.txt" 2>&1 || status=1
 
-fuzz $((FUZZ_SECONDS / 2)) 1 text_to_number number_text pile_file >"$FUZZ_WORK/numbers.txt" 2>&1 &
+fuzz $((FUZZ_SECONDS / 2)) 1 text_to_number number_text pile_file records_csv >"$FUZZ_WORK/numbers.txt" 2>&1 &
 number_fuzz=$!
 tests=0
 ctest --test-dir build-asan --output-on-failure --timeout 300 >build-asan/ctest-output.txt 2>&1 || tests=1

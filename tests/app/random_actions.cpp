@@ -4,6 +4,8 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QAbstractItemView>
+#include <QComboBox>
 #include <QContextMenuEvent>
 #include <QLineEdit>
 #include <QMenu>
@@ -407,6 +409,15 @@ QString RandomSession::clickAnywhere()
     if (!target) target = page;
     begin(QStringLiteral("click at (%1, %2) on %3").arg(at.x()).arg(at.y()).arg(nameOf(target)));
     QTest::mouseClick(target, Qt::LeftButton, Qt::NoModifier, target->mapFrom(page, at));
+    // The section list opened: a section chosen a few rows down, or the list closed.
+    auto* combo = qobject_cast<QComboBox*>(target);
+    sectionListClicked_ = combo != nullptr;
+    if (combo && QApplication::activePopupWidget()) {
+        const int down = random_.percent(50) ? random_.below(20) + 1 : 0;
+        log_.note(down ? QStringLiteral("%1 rows down in the list, Enter").arg(down) : QStringLiteral("the list closed"));
+        for (int i = 0; i < down; ++i) QTest::keyClick(combo->view(), Qt::Key_Down);
+        QTest::keyClick(combo->view(), down ? Qt::Key_Return : Qt::Key_Escape);
+    }
     return {};
 }
 

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QComboBox>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
@@ -16,6 +17,7 @@
 
 #include "app/common_dialog.h"
 #include "app/formula_tab.h"
+#include "app/section_choice.h"
 #include "app/main_window.h"
 #include "app/maker.h"
 #include "app/tab_snapshot.h"
@@ -305,6 +307,12 @@ void RandomSession::boxClicked(int tab, int box, bool checked)
     if (!checked && partner->isChecked() != w.checked[static_cast<std::size_t>(box ^ 1)])
         fault(QStringLiteral("unchecking %1 changed %2").arg(clicked->objectName(), partner->objectName()));
     w.checked = w.currentChecks();
+    // Ticking square or round drops a section in use and gives D back.
+    if (w.currentSection() != w.section) {
+        if (!checked || box < 2) fault(QStringLiteral("clicking %1 changed the section").arg(clicked->objectName()));
+        w.section = w.currentSection();
+        w.fieldTexts = w.currentFields();
+    }
 }
 
 // ---- checks after every action ----
@@ -349,11 +357,24 @@ QString RandomSession::checkAfterAction(bool editing)
 QString RandomSession::checkWindow(bool editing)
 {
     for (TabWatch& w : tabs_) {
+        // A section chosen or dropped in the tab's list (clicked or typed into)
+        // clears square and round and puts its size in D, or gives D back.
+        if (w.currentSection() != w.section) {
+            const QWidget* list = w.page->sectionChoice()->comboBox();
+            if (w.page->window()->focusWidget() != list && !sectionListClicked_)
+                return w.name() + QStringLiteral(": the section changed without its list");
+            if (w.currentSection() && (w.boxes[2]->isChecked() || w.boxes[3]->isChecked()))
+                return w.name() + QStringLiteral(": a section was chosen beside a square or round box");
+            w.section = w.currentSection();
+            w.checked = w.currentChecks();
+            w.fieldTexts = w.currentFields();
+        }
         for (const QString& problem : {w.checkPairs(), w.checkButtonsAndFrames(), w.checkResults(), w.checkBoxes(),
                                        editing ? QString() : w.checkFields()})
             if (!problem.isEmpty()) return w.name() + QStringLiteral(": ") + problem;
         w.fieldTexts = w.currentFields();
     }
+    sectionListClicked_ = false;
     return checkTexts();
 }
 

@@ -123,6 +123,7 @@ private:
 
     SessionOptions options_;
     ActionLog& log_;
+    bool sectionListClicked_ = false;  // the last action clicked a tab's section list
     Watchdog& watchdog_;
     SessionRandom random_;
     SessionRandom answers_;

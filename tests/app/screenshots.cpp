@@ -7,6 +7,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QAbstractItemView>
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
@@ -29,7 +31,9 @@
 #include "app/formula_tab.h"
 #include "app/interface_font.h"
 #include "app/main_window.h"
+#include "app/records_window.h"
 #include "app/splash_window.h"
+#include "calc/pile_file.h"
 
 namespace {
 
@@ -175,10 +179,89 @@ int main(int argc, char* argv[])
     app::setChartModuleFolders({});
     app::useChartModule(&app::chartWindows());
 
+    // Fifty driven piles against the worked examples: every status, both
+    // flags, a record's penetration graph, then only the failing ones.
+    {
+        calc::PileDocument site = window.document();
+        for (int i = 1; i <= 50; ++i) {
+            calc::PileRecord r;
+            r.mark = QStringLiteral("P-%1").arg(i, 3, 10, QLatin1Char('0')).toStdString();
+            r.location = QStringLiteral("%1/%2").arg(QChar('A' + (i - 1) / 10)).arg((i - 1) % 10 + 1).toStdString();
+            r.date = QStringLiteral("2026-05-%1").arg(4 + i / 12, 2, 10, QLatin1Char('0')).toStdString();
+            r.depth = QString::number(17.5 + (i % 7) * 0.3, 'f', 2).toStdString();
+            const int end = 120 + (i * 37) % 70;  // the last count
+            for (int k = 10; k >= 0; --k) r.blows.push_back(std::to_string(std::max(2, end - k * k * (1 + i % 3))));
+            r.sets = {QString::number(30.0 / end * 10 + 0.2, 'f', 2).toStdString(),
+                      QString::number(300.0 / end, 'f', 2).toStdString()};
+            r.inspector = i % 2 ? "สมชาย" : "วิภา";
+            site.records.push_back(r);
+        }
+        site.records[3].sets.clear();                    // blows only
+        site.records[7].sets.clear();
+        site.records[7].blows.clear();                   // incomplete
+        site.records[11].sets.push_back("0");            // refusal
+        site.records[15].blows.push_back("400");         // overdriven
+        site.records[19].hammer = "0";                   // no criterion
+        site.records[23].sets.push_back("1..2");         // not a number
+        site.records[27].drop = "80";
+        site.records[31].remarks = "หัวเสาแตกเล็กน้อย";
+        site.acceptance.project = "อาคารจอดรถ 5 ชั้น";
+        site.acceptanceGiven = true;
+        QFile file(outDir + QStringLiteral("/records.blowcount"));
+        if (file.open(QIODevice::WriteOnly)) file.write(QByteArray::fromStdString(calc::writePileFile(site)));
+        file.close();
+        window.openFile(file.fileName());
+        window.menuActions().drivingrecords->trigger();
+        auto* records = window.findChild<app::RecordsWindow*>(QStringLiteral("RecordsWindow"));
+        if (!records || !QTest::qWaitForWindowExposed(records)) return 1;
+        records->selectRecord(15);
+        QTest::qWait(150);
+        save(records, QStringLiteral("records"));
+        records->selectRecord(27);
+        QTest::qWait(150);
+        save(records, QStringLiteral("records-drop"));
+        auto* filter = records->findChild<QComboBox*>(QStringLiteral("statusfilter"));
+        filter->setCurrentIndex(2);
+        QTest::qWait(150);
+        save(records, QStringLiteral("records-fails"));
+        records->close();
+    }
+
     app::AboutWindow* about = app::showAboutWindow();
     if (!QTest::qWaitForWindowExposed(about)) return 1;
     save(about, QStringLiteral("about"));
     about->close();
+
+    // The Hiley tab with an I-26 section, its report, and the section table.
+    {
+        fill(window, calc::Formula::Hiley, {"12", "25", "5", "60", "5", "0.25", "0.8", "4", "30"}, {});
+        window.page(calc::Formula::Hiley)->findChild<QCheckBox*>(QStringLiteral("Check8"))->setChecked(true);
+        auto* combo = window.page(calc::Formula::Hiley)->findChild<QComboBox*>(QStringLiteral("SectionCombo"));
+        const int i26 = combo->findText(QStringLiteral("ไอ 26×26"), Qt::MatchStartsWith);
+        combo->setCurrentIndex(i26);
+        emit combo->activated(i26);
+        window.page(calc::Formula::Hiley)->calculateButton()->click();
+        save(&window, QStringLiteral("hiley-section"));
+        combo->showPopup();
+        QTest::qWait(100);
+        save(combo->view()->window(), QStringLiteral("hiley-section-list"));
+        combo->hidePopup();
+        window.commonDialog().printer().setOutputFileName(outDir + QStringLiteral("/hiley-section-report.pdf"));
+        QFile::remove(window.commonDialog().printer().outputFileName());
+        acceptDialogLater(QStringLiteral("print-dialog-section"));
+        window.page(calc::Formula::Hiley)->printButton()->click();
+        window.menuActions().sectiontable->trigger();
+        auto* table = window.findChild<QWidget*>(QStringLiteral("SectionTable"));
+        if (!table || !QTest::qWaitForWindowExposed(table)) return 1;
+        table->findChild<QLineEdit*>(QStringLiteral("SectionName"))->setText(QStringLiteral("สปัน 40"));
+        table->findChild<QComboBox*>(QStringLiteral("SectionShape"))->setCurrentIndex(1);
+        table->findChild<QLineEdit*>(QStringLiteral("SectionFirst"))->setText(QStringLiteral("40"));
+        table->findChild<QLineEdit*>(QStringLiteral("SectionSecond"))->setText(QStringLiteral("25"));
+        table->findChild<QPushButton*>(QStringLiteral("SectionAdd"))->click();
+        QTest::qWait(100);
+        save(table, QStringLiteral("section-table"));
+        table->close();
+    }
 
     // A negative set, to see the message box.
     fill(window, calc::Formula::EngineeringNews, {"30", "3", "50", "0.9", "4"}, {});

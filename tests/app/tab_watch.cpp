@@ -7,6 +7,8 @@
 #include <QPushButton>
 
 #include "app/formula_tab.h"
+#include "app/section_choice.h"
+#include "calc/formula_names.h"
 #include "app/main_window.h"
 
 namespace random_session {
@@ -71,6 +73,12 @@ TabWatch::TabWatch(app::MainWindow& window, calc::Formula formula_) : formula(fo
     resultTexts = currentResults();
     fieldTexts = currentFields();
     checked = currentChecks();
+    section = currentSection();
+}
+
+std::optional<calc::PileSection> TabWatch::currentSection() const
+{
+    return page->sectionChoice() ? page->sectionChoice()->section() : std::nullopt;
 }
 
 QString TabWatch::name() const { return QString::fromUtf8(calc::tabTexts(formula).caption); }
@@ -109,10 +117,14 @@ QStringList TabWatch::screen() const
 
 bool TabWatch::incompleteInput() const
 {
+    const bool sectionInUse = currentSection().has_value();
+    const QLineEdit* size = sectionInUse ? fields.at(static_cast<std::size_t>(
+                                               *calc::fieldIndex(calc::formulaInfo(formula), "D")))
+                                         : nullptr;
     for (const QLineEdit* field : fields)
-        if (field->text().isEmpty()) return true;
+        if (field->text().isEmpty() && field != size) return true;
     for (std::size_t pair = 0; pair + 1 < boxes.size(); pair += 2)
-        if (!boxes[pair]->isChecked() && !boxes[pair + 1]->isChecked()) return true;
+        if (!boxes[pair]->isChecked() && !boxes[pair + 1]->isChecked() && !(pair == 2 && sectionInUse)) return true;
     return false;
 }
 

@@ -5,8 +5,10 @@
 // texts). The checks return a description of the first thing that differs,
 // or an empty text.
 #include <QStringList>
+#include <optional>
 #include <vector>
 
+#include "calc/pile.h"
 #include "calc/tab_texts.h"
 
 class QCheckBox;
@@ -48,13 +50,17 @@ struct TabWatch {
     QStringList resultTexts;
     QStringList fieldTexts;
     std::vector<bool> checked;
+    std::optional<calc::PileSection> section;  // chosen in the tab's section list
 
     QStringList currentResults() const;
     QStringList currentFields() const;
     std::vector<bool> currentChecks() const;
+    std::optional<calc::PileSection> currentSection() const;
     // Every label, field, box and frame of the tab, for "nothing changed".
     QStringList screen() const;
-    bool incompleteInput() const;  // an empty field, or a pair with no box checked
+    // An empty field (D aside while a section is in use), or a pair with no
+    // box checked (the section counting for square and round).
+    bool incompleteInput() const;
 
     QString checkPairs() const;  // both boxes of a pair checked
     QString checkButtonsAndFrames() const;

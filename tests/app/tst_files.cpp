@@ -247,14 +247,14 @@ private slots:
         const QByteArray head = R"({"format":"blowcount-pile","version":1,"tabs":{"hiley":{"fields":)";
         QTest::newRow("not JSON") << QByteArray("D=30 L=12") << "ไม่ใช่ไฟล์ JSON";
         QTest::newRow("another format") << QByteArray(R"({"format":"other","version":1})") << "ไม่ใช่ไฟล์เสาเข็มของ Blow Count";
-        QTest::newRow("newer version") << QByteArray(R"({"format":"blowcount-pile","version":2})")
+        QTest::newRow("newer version") << QByteArray(R"({"format":"blowcount-pile","version":3})")
                                        << "รุ่นของไฟล์ใหม่กว่าที่โปรแกรมนี้อ่านได้";
         QTest::newRow("number") << head + R"({"L2":5}}}})" << "ช่อง L2 ในแท็บ Heiley's Formular ไม่ใช่ข้อความ";
         QTest::newRow("null") << head + R"({"D":null}}}})" << "ช่อง D ในแท็บ Heiley's Formular ไม่ใช่ข้อความ";
         QTest::newRow("object") << head + R"({"Z":{}}}}})" << "ช่อง Z ในแท็บ Heiley's Formular ไม่ใช่ข้อความ";
         QTest::newRow("control character") << head + R"({"r":"0.2\n5"}}}})"
                                            << "ช่อง r ในแท็บ Heiley's Formular มีอักขระควบคุม";
-        QTest::newRow("over 1 MiB") << QByteArray(1024 * 1024 + 1, ' ') << "ไฟล์ใหญ่เกิน 1 MiB";
+        QTest::newRow("over 16 MiB") << QByteArray(16 * 1024 * 1024 + 1, ' ') << "ไฟล์ใหญ่เกิน 16 MiB";
         QTest::newRow("not UTF-8") << QByteArray("{\"format\":\"\xBA\xD2\"}") << "ไฟล์ไม่ใช่ข้อความ UTF-8";
         QTest::newRow("missing") << QByteArray() << "ไม่พบไฟล์";
         QTest::newRow("a folder") << QByteArray() << "ไม่ใช่ไฟล์ แต่เป็นโฟลเดอร์หรืออุปกรณ์";

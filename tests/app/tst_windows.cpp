@@ -68,6 +68,8 @@ private slots:
                                        << QKeySequence("Ctrl+T");
         QTest::newRow("capacity check") << "tools" << "capacitycheck" << "ตรวจสอบกำลังรับน้ำหนักจากผลการตอก..."
                                         << QKeySequence();
+        QTest::newRow("driving records") << "tools" << "drivingrecords" << "บันทึกการตอกเสาเข็ม..."
+                                         << QKeySequence("Ctrl+R");
         QTest::newRow("home page") << "web" << "quelmara" << "Quelmara" << QKeySequence();
         QTest::newRow("club") << "web" << "club" << "Vostraleen Club" << QKeySequence();
         QTest::newRow("courses") << "web" << "crose" << "อบรม-สัมนา" << QKeySequence();

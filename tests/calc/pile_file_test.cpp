@@ -35,6 +35,16 @@ PileDocument everyFieldDifferent(const std::string& separator)
     return d;
 }
 
+std::string withHiley(const std::string& hiley)
+{
+    return R"({"format":"blowcount-pile","version":1,"tabs":{"hiley":)" + hiley + "}}";
+}
+
+std::string withHileyV2(const std::string& hiley)
+{
+    return R"({"format":"blowcount-pile","version":2,"tabs":{"hiley":)" + hiley + "}}";
+}
+
 const PileDocument& document(const PileFileResult& result)
 {
     if (const auto* e = std::get_if<PileFileError>(&result)) ADD_FAILURE() << englishReason(*e);
@@ -79,6 +89,27 @@ TEST(PileFile, PastedTextsRoundTripAsTheyStand)
     EXPECT_EQ(document(readPileFile(text, ".")), saved);
     EXPECT_NE(text.find("\"D\": \"\""), std::string::npos) << text;
     EXPECT_NE(text.find("\"e\": \"30.0\""), std::string::npos) << "texts stay texts: " << text;
+}
+
+// A tab with a section: version 2, the area with the file's separator, the
+// same section whatever the reader's separator; without one, version 1.
+TEST(PileFile, SectionsRoundTripAsVersionTwo)
+{
+    for (const std::string sep : {".", ","}) {
+        PileDocument saved = everyFieldDifferent(sep);
+        EXPECT_EQ(pileFileVersion(saved), 1);
+        EXPECT_NE(writePileFile(saved).find("\"version\": 1,"), std::string::npos);
+        saved.tab(Formula::Danish).boxes = {false, true, false, false, PileSection{"spun-400/65", "สปัน", "Ø400/65", "684.08"}};
+        const std::string text = writePileFile(saved);
+        EXPECT_NE(text.find("\"version\": 2,"), std::string::npos) << text;
+        EXPECT_NE(text.find("\"area\": \"684" + sep + "08\""), std::string::npos) << text;
+        EXPECT_EQ(document(readPileFile(text, sep)), saved) << sep;
+        const std::string other = sep == "." ? "," : ".";
+        EXPECT_EQ(document(readPileFile(text, other)).tab(Formula::Danish).boxes, saved.tab(Formula::Danish).boxes);
+    }
+    // A section object beside the fields: its id defaults to its name.
+    const PileDocument d = document(readPileFile(withHileyV2(R"({"section":{"name":"ไอ 26×26","area":"489"}})"), "."));
+    EXPECT_EQ(d.tab(Formula::Hiley).boxes, (PileBoxes{false, false, false, false, PileSection{"ไอ 26×26", "ไอ 26×26", "", "489"}}));
 }
 
 TEST(PileFile, WritesTheDocumentedLayout)
@@ -129,10 +160,6 @@ TEST_P(BadPileFile, IsRefusedWithItsReason)
     EXPECT_FALSE(englishReason(*e).empty());
 }
 
-std::string withHiley(const std::string& hiley)
-{
-    return R"({"format":"blowcount-pile","version":1,"tabs":{"hiley":)" + hiley + "}}";
-}
 
 INSTANTIATE_TEST_SUITE_P(
     Kinds, BadPileFile,
@@ -144,11 +171,11 @@ INSTANTIATE_TEST_SUITE_P(
         BadFile{"number_overflow", R"({"format":"blowcount-pile","version":1,"later":1e999})", Kind::NotJson,
                 "ไม่ใช่ไฟล์ JSON"},
         BadFile{"windows_874", "{\"format\":\"\xBA\"}", Kind::NotUtf8, "ไฟล์ไม่ใช่ข้อความ UTF-8"},
-        BadFile{"too_large", std::string(kPileFileMaxBytes + 1, ' '), Kind::TooLarge, "ไฟล์ใหญ่เกิน 1 MiB"},
+        BadFile{"too_large", std::string(kPileFileMaxBytes + 1, ' '), Kind::TooLarge, "ไฟล์ใหญ่เกิน 16 MiB"},
         BadFile{"other_format", R"({"format":"blowcount","version":1})", Kind::NotPileFile,
                 "ไม่ใช่ไฟล์เสาเข็มของ Blow Count"},
         BadFile{"no_format", R"({"version":1})", Kind::NotPileFile, "ไม่ใช่ไฟล์เสาเข็มของ Blow Count"},
-        BadFile{"newer", R"({"format":"blowcount-pile","version":2})", Kind::NewerVersion,
+        BadFile{"newer", R"({"format":"blowcount-pile","version":3})", Kind::NewerVersion,
                 "รุ่นของไฟล์ใหม่กว่าที่โปรแกรมนี้อ่านได้"},
         BadFile{"version_text", R"({"format":"blowcount-pile","version":"1"})", Kind::BadVersion,
                 "รุ่นของไฟล์ไม่ถูกต้อง"},
@@ -173,7 +200,21 @@ INSTANTIATE_TEST_SUITE_P(
         BadFile{"material", withHiley(R"({"material":"steel"})"), Kind::BadBox,
                 "ชนิดเสาเข็ม ในแท็บ Heiley's Formular ไม่ถูกต้อง"},
         BadFile{"section", withHiley(R"({"section":true})"), Kind::BadBox,
-                "รูปหน้าตัด ในแท็บ Heiley's Formular ไม่ถูกต้อง"}),
+                "รูปหน้าตัด ในแท็บ Heiley's Formular ไม่ถูกต้อง"},
+        BadFile{"section_no_name", withHiley(R"({"section":{"id":"I-26","area":"489"}})"), Kind::BadBox,
+                "รูปหน้าตัด ในแท็บ Heiley's Formular ไม่ถูกต้อง"},
+        BadFile{"section_empty_name", withHiley(R"({"section":{"name":"","area":"489"}})"), Kind::BadBox,
+                "รูปหน้าตัด ในแท็บ Heiley's Formular ไม่ถูกต้อง"},
+        BadFile{"section_zero_area", withHiley(R"({"section":{"name":"ไอ","area":"0"}})"), Kind::BadBox,
+                "รูปหน้าตัด ในแท็บ Heiley's Formular ไม่ถูกต้อง"},
+        BadFile{"section_area_number", withHiley(R"({"section":{"name":"ไอ","area":489}})"), Kind::BadBox,
+                "รูปหน้าตัด ในแท็บ Heiley's Formular ไม่ถูกต้อง"},
+        BadFile{"section_area_other_separator", withHiley(R"({"section":{"name":"ไอ","area":"489,5"}})"),
+                Kind::BadBox, "รูปหน้าตัด ในแท็บ Heiley's Formular ไม่ถูกต้อง"},
+        BadFile{"section_area_full_stop_in_comma_file",
+                R"({"format":"blowcount-pile","version":2,"decimal_separator":",","tabs":{"hiley":)"
+                R"({"section":{"name":"ไอ","area":"489.5"}}}})",
+                Kind::BadBox, "รูปหน้าตัด ในแท็บ Heiley's Formular ไม่ถูกต้อง"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(PileFile, LoadsFromDiskAndNamesWhatIsMissing)

@@ -58,7 +58,7 @@ std::string jsonLines(const std::vector<std::string>& lines)
 std::string okJson(const std::vector<std::string>& lines, const std::string& S)
 {
     return R"({"outcome":"ok","message":null,"focus":null,"results":)" + jsonLines(lines) + R"(,"S":)" + S
-           + R"(,"printable":true,"page":[...]})" "\n";
+           + R"(,"printable":true,"section":null,"page":[...]})" "\n";
 }
 
 std::string withPageElided(const std::string& out)
@@ -73,13 +73,13 @@ std::string withPageElided(const std::string& out)
 std::string negativeJson(const std::vector<std::string>& lines, const std::string& focus, const std::string& S)
 {
     return R"({"outcome":"negative","message":"ค่าที่ได้ติดลบ ควรปรับระยะยกลูกตุ้มและน้ำหนักลูกตุ้มให้เหมาะสมกัน","focus":")"
-           + focus + R"(","results":)" + jsonLines(lines) + R"(,"S":)" + S + R"(,"printable":false,"page":null})" "\n";
+           + focus + R"(","results":)" + jsonLines(lines) + R"(,"S":)" + S + R"(,"printable":false,"section":null,"page":null})" "\n";
 }
 
 std::string dropJson(const std::string& limit, const std::string& focus)
 {
     return R"({"outcome":"drop_too_high","message":"ระยะยกลูกตุ้มมากเกินไป หัวเข็มอาจระเบิดได้ ควรน้อยกว่า )" + limit
-           + R"(  ซม. ควรลดลงมาอีก","focus":")" + focus + R"(","results":null,"S":null,"printable":false,"page":null})" "\n";
+           + R"(  ซม. ควรลดลงมาอีก","focus":")" + focus + R"(","results":null,"S":null,"printable":false,"section":null,"page":null})" "\n";
 }
 
 struct JsonCase {
@@ -151,7 +151,7 @@ TEST_P(CliMessage, ReportsOutcomeMessageAndFocus)
     const auto r = cli(args);
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_EQ(r.out, std::string(R"({"outcome":")") + GetParam().outcome + R"(","message":")" + GetParam().message
-                         + R"(","focus":")" + GetParam().focus + R"(","results":null,"S":null,"printable":false,"page":null})" "\n");
+                         + R"(","focus":")" + GetParam().focus + R"(","results":null,"S":null,"printable":false,"section":null,"page":null})" "\n");
 }
 
 INSTANTIATE_TEST_SUITE_P(Refused, CliMessage,

@@ -120,12 +120,12 @@ TEST_F(CliPileFile, AFieldTheFileLacksIsEmptyNotTheInitialText)
 
 TEST_F(CliPileFile, ABadFileIsExitOneWithTheReason)
 {
-    save(R"({"format":"blowcount-pile","version":2,"tabs":{}})");
+    save(R"({"format":"blowcount-pile","version":3,"tabs":{}})");
     ProcessResult r = cli({"janbu", "--file", path()});
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_EQ(r.out, "");
     EXPECT_EQ(r.err, "blowcount-cli: cannot open '" + path()
-                         + "': the file's version 2 is newer than this program reads (1)\n");
+                         + "': the file's version 3 is newer than this program reads (2)\n");
 
     save(R"({"format":"blowcount-pile","version":1,"tabs":{"janbu":{"fields":{"W":3}}}})");
     r = cli({"janbu", "--file", path(), "--json"});

@@ -117,7 +117,7 @@ TEST_F(CliPdf, OptionsMayStandBeforeTheFormulaWithJson)
     const auto r = cli({"--pdf", pdf.string(), "--json", "engineering-news", "Qa=30", "W=3", "h=100"});
     EXPECT_EQ(r.exitCode, 0);
     EXPECT_EQ(r.err, "");
-    EXPECT_NE(r.out.find(R"(,"printable":true,"page":[{"x":3700,"y":800,)"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find(R"(,"printable":true,"section":null,"page":[{"x":3700,"y":800,)"), std::string::npos) << r.out;
     EXPECT_NE(pdfText(pdf).find(" 2.140001 "), std::string::npos);
 }
 

@@ -34,7 +34,8 @@ fi
 if ! XDG_RUNTIME_DIR="$work" XDG_CONFIG_HOME="$work" "$program" --check-charts >"$work/check.out" 2>"$work/check.err"; then
   fail "--check-charts: $(cat "$work/check.err")"
 fi
-for line in "drivingchart: ChartWindow shown" "capacitycheck: CapacityWindow shown" "chart drawn"; do
+for line in "drivingchart: ChartWindow shown" "capacitycheck: CapacityWindow shown" "drivingrecords: RecordsWindow shown" \
+  "chart drawn"; do
   grep -qx "$line" "$work/check.out" || fail "--check-charts did not say '$line': $(cat "$work/check.out" "$work/check.err")"
 done
 

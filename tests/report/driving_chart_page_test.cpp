@@ -53,6 +53,16 @@ std::vector<std::string> heightsOnPages(const std::vector<Page>& pages, std::siz
     return found;
 }
 
+// A section in use stands in the head line with its area, and D, not read, is left out.
+TEST(DrivingChartPages, InputLinesNameASectionInsteadOfD)
+{
+    calc::TabInputs tab{calc::Formula::Danish, {"26×26", "12", "20", "3", "60", "0.8", "5", "200"},
+                        {false, true, false, false, calc::PileSection{"I-26", "ไอ 26×26", "26×26", "489"}}, ","};
+    EXPECT_EQ(inputLines(tab, false),
+              (std::vector<std::string>{"Danish's Formular:  เสาเข็ม คอร.  ไอ 26×26  (พื้นที่ 489  ตร.ซม.)",
+                                        "    L = 12,  Qa = 20,  W = 3,  e = 0.8,  FS = 5,  E = 200"}));
+}
+
 TEST(DrivingChartPages, HundredRowsAndTheChartOnOnePage)
 {
     const calc::ChartRequest r = request("149", "1");

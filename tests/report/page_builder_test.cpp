@@ -178,6 +178,27 @@ TEST(EditedInputs, PrintTheCurrentTextsBesideTheResultsOfTheLastCalculation)
     EXPECT_EQ(page->lines, expected);
 }
 
+// A section in use: the pile-type line names it with the material, and the
+// section's name and area stand where D stood, in the report's separator.
+TEST(SectionInUse, PrintsItsNameAndAreaForTheBoxAndD)
+{
+    TabSnapshot tab = samples::danish();
+    tab.checks["Check2"] = false;  // square
+    tab.texts["Text15(0)"] = "35×40";
+    tab.section = calc::PileSection{"spun-x", "สปัน Ø400 มม. ผนัง 65 มม.", "Ø400/65", "684.08"};
+    tab.decimalSeparator = ",";
+
+    const std::optional<Page> page = buildPage(tab);
+    ASSERT_TRUE(page.has_value());
+    std::vector<Line> expected = expected::danishPage();
+    expected[2].text = "เสาเข็ม สปัน Ø400 มม. ผนัง 65 มม. คสล.";
+    expected[3].text = "หน้าตัดเสาเข็ม = สปัน Ø400 มม. ผนัง 65 มม.  (พื้นที่ 684,08  ตร.ซม.)";
+    ASSERT_EQ(page->lines.size(), expected.size());
+    for (std::size_t i = 0; i < 4; ++i) EXPECT_EQ(page->lines[i], expected[i]) << i;
+    tab.checks["Check4"] = false;  // no material: no pile-type line, as with the boxes
+    EXPECT_EQ(buildPage(tab)->lines[2].text, expected[3].text);
+}
+
 TEST(EditedInputs, EngineeringNewsFieldsEditedAfterTheCalculation)
 {
     TabSnapshot tab = samples::engineeringNews();
