@@ -65,10 +65,13 @@ private slots:
         if (!bytes.isEmpty()) QVERIFY(written.open(QIODevice::WriteOnly) && written.write(bytes) == bytes.size());
         written.close();
 
-        for (QAction* item : {window_->menuActions().drivingchart, window_->menuActions().capacitycheck}) {
+        const app::MenuActions& menu = window_->menuActions();
+        std::size_t boxes = 0;
+        for (QAction* item : {menu.drivingchart, menu.capacitycheck, menu.drivingrecords}) {
             boxes_->answerNext(QMessageBox::Ok);
             item->trigger();
-            QTRY_COMPARE(boxes_->seen().size(), item == window_->menuActions().drivingchart ? 1u : 2u);
+            ++boxes;
+            QTRY_COMPARE(boxes_->seen().size(), boxes);
             const SeenBox& box = boxes_->seen().back();
             QCOMPARE(box.title, QStringLiteral("กรุณาตรวจสอบ"));
             const QStringList lines = box.text.split(QLatin1Char('\n'));
@@ -79,6 +82,7 @@ private slots:
         }
         QVERIFY(!window_->findChild<QWidget*>(QStringLiteral("ChartWindow")));
         QVERIFY(!window_->findChild<QWidget*>(QStringLiteral("CapacityWindow")));
+        QVERIFY(!window_->findChild<QWidget*>(QStringLiteral("RecordsWindow")));
         QVERIFY(!report::chartPainter());
         QVERIFY(app::chartModulePath().isEmpty());
 
