@@ -175,8 +175,12 @@ DrivingChart buildDrivingChart(const ChartRequest& request)
     const std::vector<std::optional<std::string>> blocks =
         request.hammers.empty() ? std::vector<std::optional<std::string>>{std::nullopt}
                                 : std::vector<std::optional<std::string>>(request.hammers.begin(), request.hammers.end());
+    chart.rows.reserve(blocks.size() * request.heights.size());
     for (const std::optional<std::string>& hammer : blocks)
-        for (const std::string& h : request.heights) chart.rows.push_back({h, hammer, {}, std::nullopt});
+        for (const std::string& h : request.heights) {
+            chart.rows.push_back({h, hammer, {}, std::nullopt});
+            chart.rows.back().cells.reserve(request.tabs.size());
+        }
 
     // The formulas are independent of one another: large tables take one
     // thread each, the calculators keeping no state between calls.
