@@ -6,6 +6,7 @@
 #   bash bench/instruction_counts.sh [build-bench/bench/calculation_counts]
 set -euo pipefail
 BIN="${1:-build-bench/bench/calculation_counts}"
+command -v valgrind >/dev/null || { echo "instruction_counts.sh needs valgrind (apt-get install valgrind)" >&2; exit 1; }
 WORK="$(mktemp -d)"
 trap 'rm -rf "$WORK"' EXIT
 

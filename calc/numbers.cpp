@@ -19,6 +19,10 @@ constexpr double kPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7
 constexpr double kNegativePowersOfTen[] = {1e0,   1e-1,  1e-2,  1e-3,  1e-4,  1e-5,  1e-6,  1e-7, 1e-8,
                                            1e-9,  1e-10, 1e-11, 1e-12, 1e-13, 1e-14, 1e-15, 1e-16};
 
+// 2^24, and the powers of ten that are floats exactly.
+constexpr std::uint64_t kFloatExactLimit = 1u << 24;
+constexpr float kFloatPowersOfTen[] = {1e0f, 1e1f, 1e2f, 1e3f, 1e4f, 1e5f, 1e6f, 1e7f, 1e8f, 1e9f, 1e10f};
+
 }  // namespace
 
 double roundHalfEven(double x, int decimals)
@@ -198,10 +202,12 @@ std::optional<float> textToNumber(std::string_view text, std::string_view decima
     char* end = begin;
     bool separatorSeen = false, wholeNonZero = false;
     std::size_t wholeDigits = 0, fractionDigits = 0;
+    std::uint64_t digitsValue = 0;  // all the digits as one whole number, until it passes 2^24
     for (std::size_t i = 0; i < text.size();) {
         const char c = text[i];
         if (c >= '0' && c <= '9') {
             *end++ = c;
+            if (digitsValue <= kFloatExactLimit) digitsValue = digitsValue * 10 + static_cast<std::uint64_t>(c - '0');
             if (separatorSeen) {
                 ++fractionDigits;
             } else {
@@ -221,6 +227,11 @@ std::optional<float> textToNumber(std::string_view text, std::string_view decima
     char* first = begin;
     if (wholeDigits == 0) *--first = '0';
     if (separatorSeen && fractionDigits == 0) --end;
+
+    // Up to 2^24 and 10^10 both are floats exactly, and one division is
+    // correctly rounded: the nearest float, as from_chars would give it.
+    if (digitsValue <= kFloatExactLimit && fractionDigits <= 10)
+        return static_cast<float>(digitsValue) / kFloatPowersOfTen[fractionDigits];
 
     float value = 0;
     const auto res = std::from_chars(first, end, value, std::chars_format::fixed);
