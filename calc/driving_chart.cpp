@@ -187,11 +187,14 @@ DrivingChart buildDrivingChart(const ChartRequest& request)
     const bool hammersGiven = !request.hammers.empty();
     std::vector<FormulaCells> formulas;
     if (chart.rows.size() * request.tabs.size() >= kParallelCells && request.tabs.size() > 1) {
+        // The calling thread works out the last formula itself rather than wait.
         std::vector<std::future<FormulaCells>> pending;
-        for (const TabInputs& tab : request.tabs)
-            pending.push_back(std::async(std::launch::async, formulaCells, std::cref(tab), std::cref(chart.rows),
-                                         hammersGiven));
+        for (std::size_t t = 0; t + 1 < request.tabs.size(); ++t)
+            pending.push_back(std::async(std::launch::async, formulaCells, std::cref(request.tabs[t]),
+                                         std::cref(chart.rows), hammersGiven));
+        FormulaCells last = formulaCells(request.tabs.back(), chart.rows, hammersGiven);
         for (std::future<FormulaCells>& result : pending) formulas.push_back(result.get());
+        formulas.push_back(std::move(last));
     } else {
         for (const TabInputs& tab : request.tabs) formulas.push_back(formulaCells(tab, chart.rows, hammersGiven));
     }
