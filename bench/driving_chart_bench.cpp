@@ -13,6 +13,7 @@
 #include "app/chart_window.h"
 #include "app/formula_tab.h"
 #include "app/main_window.h"
+#include "bench/worked_examples.h"
 #include "calc/driving_chart.h"
 #include "report/driving_chart_page.h"
 #include "report/page_painter.h"
@@ -23,16 +24,7 @@ using calc::Formula;
 
 calc::ChartRequest workedRequest(const char* step)
 {
-    constexpr calc::PileBoxes square{true, false, true, false};
-    calc::ChartRequest request;
-    request.tabs = {
-        {Formula::EngineeringNews, {"30", "3", "100", "0.9", "4"}, {}, "."},
-        {Formula::Hiley, {"12", "40", "5", "100", "5", "0.25", "0.8", "4", "30"}, square, "."},
-        {Formula::Danish, {"30", "12", "40", "3", "100", "0.8", "5", "200"}, square, "."},
-        {Formula::Janbu, {"30", "20", "30", "5", "80", "4", "200"}, square, "."},
-    };
-    request.heights = calc::heightRows("50", "149.95", step, ".").texts;
-    return request;
+    return bench::drivingChartExample(step);
 }
 
 void drivingChart(benchmark::State& state, const char* step)

@@ -26,8 +26,8 @@ namespace {
 
 constexpr int kTimeoutSeconds = 60;
 constexpr int kSplashTicks = 101;
-constexpr double kStartupRatioTarget = 1.2;
-constexpr double kMemoryRatioTarget = 1.3;
+constexpr double kStartupRatioTarget = 1.15;
+constexpr double kMemoryRatioTarget = 1.25;
 constexpr double kMainWindowTargetMs = 50;
 
 struct Options {
@@ -145,14 +145,14 @@ std::vector<std::string> probeRows(const std::string& who, const ProbeSamples& p
     const std::string prefix = scored ? "" : "(for comparison) ";
     return {
         bench::tableRow(prefix + "start-up to first paint, " + o.platform + ": " + who + "'s splash ÷ bare window",
-                        ratioText(splash, floorPaint, "ms", o.runs), "≤ " + bench::fixed(kStartupRatioTarget, 1),
+                        ratioText(splash, floorPaint, "ms", o.runs), "≤ " + bench::fixed(kStartupRatioTarget, 2),
                         met(splash / floorPaint <= kStartupRatioTarget)),
         bench::tableRow("(for comparison) processor time to first paint, " + o.platform + ": " + who +
                             "'s splash ÷ bare window",
                         ratioText(bench::median(p.cpuMs), bench::median(floor.cpuMs), "ms", o.runs), "—",
                         std::string("—")),
         bench::tableRow(prefix + "peak memory of a whole run, " + o.platform + ": " + who + " ÷ bare window",
-                        ratioText(rss, floorRss, "MiB", o.runs), "≤ " + bench::fixed(kMemoryRatioTarget, 1),
+                        ratioText(rss, floorRss, "MiB", o.runs), "≤ " + bench::fixed(kMemoryRatioTarget, 2),
                         met(rss / floorRss <= kMemoryRatioTarget)),
         bench::tableRow(prefix + "main window painted after the splash's last tick, " + o.platform + ": " + who,
                         bench::fixed(afterTick, 1) + " ms (median of " + std::to_string(o.runs) + ")",

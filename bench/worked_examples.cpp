@@ -37,6 +37,20 @@ calc::JanbuInputs janbuExample(calc::PileBoxes boxes)
     return {{"30", "20", "30", "5", "80", "4", "200"}, boxes, "."};
 }
 
+calc::ChartRequest drivingChartExample(const char* step)
+{
+    using calc::Formula;
+    calc::ChartRequest request;
+    request.tabs = {
+        {Formula::EngineeringNews, {"30", "3", "100", "0.9", "4"}, {}, "."},
+        {Formula::Hiley, {"12", "40", "5", "100", "5", "0.25", "0.8", "4", "30"}, kSquareRc, "."},
+        {Formula::Danish, {"30", "12", "40", "3", "100", "0.8", "5", "200"}, kSquareRc, "."},
+        {Formula::Janbu, {"30", "20", "30", "5", "80", "4", "200"}, kSquareRc, "."},
+    };
+    request.heights = calc::heightRows("50", "149.95", step, ".").texts;
+    return request;
+}
+
 report::TabSnapshot snapshotOfExample(calc::Formula formula)
 {
     switch (formula) {

@@ -17,9 +17,15 @@ std::optional<std::string> dropTooHigh(float h, double hmax, std::string_view se
     return std::nullopt;
 }
 
-std::string line(const char* prefix, float value, std::string_view separator, const char* suffix)
+std::string line(std::string_view prefix, float value, std::string_view separator, std::string_view suffix)
 {
-    return prefix + numberText(value, separator) + suffix;
+    // One allocation: a number text is at most 12 characters and a separator.
+    std::string out;
+    out.reserve(prefix.size() + 12 + separator.size() + suffix.size());
+    out += prefix;
+    appendNumberText(out, value, separator);
+    out += suffix;
+    return out;
 }
 
 }  // namespace calc::detail

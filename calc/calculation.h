@@ -74,7 +74,18 @@ bool narrowInto(float& slot, double value);
 std::optional<std::string> dropTooHigh(float h, double hmax, std::string_view separator);
 
 // "prefix" + number text of value + "suffix"
-std::string line(const char* prefix, float value, std::string_view separator, const char* suffix = "");
+std::string line(std::string_view prefix, float value, std::string_view separator, std::string_view suffix = {});
+
+// The result lines above the set lines, moved into a vector that has room
+// for the three set lines `concludeSet` adds (a braced list would copy them).
+template <typename... Line>
+std::vector<std::string> resultLines(Line&&... line)
+{
+    std::vector<std::string> lines;
+    lines.reserve(sizeof...(Line) + 3);
+    (lines.emplace_back(std::forward<Line>(line)), ...);
+    return lines;
+}
 
 template <typename State>
 Outcome<State> refuse(OutcomeKind kind, std::string message, int focus, const State& state)

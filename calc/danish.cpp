@@ -50,12 +50,11 @@ DanishOutcome CalculateDanish(const DanishInputs& in, const DanishState& previou
                                / (std::sqrt(2.0) * std::sqrt(static_cast<double>(s.A)) * std::sqrt(static_cast<double>(s.E)));
     const float S = static_cast<float>(roundHalfEven(energy - compression, 3));
 
-    std::vector<std::string> lines = {
+    std::vector<std::string> lines = detail::resultLines(
         detail::line(texts::kAreaPrefix, s.A, sep, texts::kSquareCmSuffix),
         detail::line(texts::kPileWeightPrefix, s.P, sep, texts::kTonSuffix),
         detail::line(texts::kUltimatePrefix, s.Qu, sep, texts::kTonSuffix),
-        detail::line(texts::kModulusPrefix, s.E, sep),
-    };
+        detail::line(texts::kModulusPrefix, s.E, sep));
     return detail::concludeSet(s, S, std::move(lines), texts::kTenBlowsPrefixWide, kH, sep);
 }
 

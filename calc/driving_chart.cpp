@@ -183,18 +183,25 @@ DrivingChart buildDrivingChart(const ChartRequest& request)
     const std::vector<std::optional<std::string>> blocks =
         request.hammers.empty() ? std::vector<std::optional<std::string>>{std::nullopt}
                                 : std::vector<std::optional<std::string>>(request.hammers.begin(), request.hammers.end());
+    chart.rows.reserve(blocks.size() * request.heights.size());
     for (const std::optional<std::string>& hammer : blocks)
-        for (const std::string& h : request.heights) chart.rows.push_back({h, hammer, {}, std::nullopt});
+        for (const std::string& h : request.heights) {
+            chart.rows.push_back({h, hammer, {}, std::nullopt});
+            chart.rows.back().cells.reserve(request.tabs.size());
+        }
 
     // The formulas are independent of one another: large tables take one
     // thread each, the calculators keeping no state between calls.
     std::vector<FormulaCells> formulas;
     if (chart.rows.size() * request.tabs.size() >= kParallelCells && request.tabs.size() > 1) {
+        // The calling thread works out the last formula itself rather than wait.
         std::vector<std::future<FormulaCells>> pending;
-        for (const TabInputs& tab : request.tabs)
-            pending.push_back(std::async(std::launch::async, formulaCells, std::cref(tab), std::cref(chart.rows),
-                                         std::cref(blocks)));
+        for (std::size_t t = 0; t + 1 < request.tabs.size(); ++t)
+            pending.push_back(std::async(std::launch::async, formulaCells, std::cref(request.tabs[t]),
+                                         std::cref(chart.rows), std::cref(blocks)));
+        FormulaCells last = formulaCells(request.tabs.back(), chart.rows, blocks);
         for (std::future<FormulaCells>& result : pending) formulas.push_back(result.get());
+        formulas.push_back(std::move(last));
     } else {
         for (const TabInputs& tab : request.tabs) formulas.push_back(formulaCells(tab, chart.rows, blocks));
     }

@@ -42,11 +42,10 @@ EngineeringNewsOutcome CalculateEngineeringNews(const EngineeringNewsInputs& in,
     // Not rounded: the report prints 10 × S from this value unrounded.
     const float S = static_cast<float>(static_cast<double>(s.h) * s.W / s.Qu - 2.54 * s.C);
 
-    std::vector<std::string> lines = {
+    std::vector<std::string> lines = detail::resultLines(
         detail::line(texts::kHammerWeightPrefix, s.W, sep, texts::kTonSuffix),
         detail::line(texts::kDropHeightPrefix, s.h, sep, texts::kCmSuffix),
-        detail::line(texts::kUltimatePrefix, s.Qu, sep, texts::kTonSuffix),
-    };
+        detail::line(texts::kUltimatePrefix, s.Qu, sep, texts::kTonSuffix));
     return detail::concludeSet(s, S, std::move(lines), texts::kTenBlowsPrefixNarrow, kH, sep);
 }
 

@@ -54,7 +54,7 @@ HileyOutcome CalculateHiley(const HileyInputs& in, const HileyState& previous)
                                                 - static_cast<double>(s.C) / 2);
     const float S = roundHalfEven(difference, 3);
 
-    std::vector<std::string> lines = {
+    std::vector<std::string> lines = detail::resultLines(
         detail::line(texts::kAreaPrefix, s.A, sep, texts::kSquareCmSuffix),
         detail::line(texts::kPileWeightPrefix, s.P, sep, texts::kTonSuffix),
         detail::line(texts::kUltimatePrefix, s.Qu, sep, texts::kTonSuffix),
@@ -62,8 +62,7 @@ HileyOutcome CalculateHiley(const HileyInputs& in, const HileyState& previous)
         detail::line(texts::kCushionPrefix, s.C1, sep, texts::kCmSuffix),
         detail::line(texts::kPilePrefix, s.C2, sep, texts::kCmSuffix),
         detail::line(texts::kSoilPrefix, s.C3, sep, texts::kCmSuffix),
-        detail::line(texts::kCompressionPrefix, s.C, sep, texts::kCmSuffix),
-    };
+        detail::line(texts::kCompressionPrefix, s.C, sep, texts::kCmSuffix));
     return detail::concludeSet(s, S, std::move(lines), texts::kTenBlowsPrefixNarrow, kH, sep);
 }
 

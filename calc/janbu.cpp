@@ -50,7 +50,7 @@ JanbuOutcome CalculateJanbu(const JanbuInputs& in, const JanbuState& previous)
     const double G = (2 * W * h) / (Qu * Cd);
     const float S = static_cast<float>(roundHalfEven((std::pow(lambda, 2) - R) / G, 3));
 
-    std::vector<std::string> lines = {
+    std::vector<std::string> lines = detail::resultLines(
         detail::line(texts::kAreaPrefix, roundHalfEven(s.A, 3), sep, texts::kSquareCmSuffix),
         detail::line(texts::kPileWeightPrefix, roundHalfEven(s.P, 3), sep, texts::kTonSuffix),
         detail::line(texts::kUltimatePrefix, s.Qu, sep, texts::kTonSuffix),
@@ -58,8 +58,7 @@ JanbuOutcome CalculateJanbu(const JanbuInputs& in, const JanbuState& previous)
         texts::kJanbuSetFormula,
         texts::kJanbuKuFormula,
         texts::kJanbuLdFormula,
-        detail::line(texts::kJanbuCdPrefix, roundHalfEven(s.Cd, 4), sep),
-    };
+        detail::line(texts::kJanbuCdPrefix, roundHalfEven(s.Cd, 4), sep));
     return detail::concludeSet(s, S, std::move(lines), texts::kTenBlowsPrefixWide, kH, sep);
 }
 

@@ -23,6 +23,10 @@ double roundHalfEven(double x, int decimals);
 std::string numberText(float value, std::string_view decimalSeparator);
 std::string numberText(double value, std::string_view decimalSeparator);
 
+// The number text of `value` added to the end of `out` (nothing for a value
+// that is not finite), for lines built around a number without a temporary.
+void appendNumberText(std::string& out, float value, std::string_view decimalSeparator);
+
 // The nearest float to the text, or nothing when the text is not a number in
 // the strict syntax above or lies beyond the float range.
 std::optional<float> textToNumber(std::string_view text, std::string_view decimalSeparator);

@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "calc/outcome.h"
@@ -47,13 +48,13 @@ Inputs calculatorInputs(const TabInputs& tab)
 
 // What a calculator's outcome tells, whatever the tab.
 template <typename State>
-TabOutcome tabOutcome(const Outcome<State>& outcome)
+TabOutcome tabOutcome(Outcome<State> outcome)
 {
     TabOutcome out;
     out.kind = outcome.kind;
-    out.message = outcome.message;
+    out.message = std::move(outcome.message);
     out.focus = outcome.focus;
-    out.results = outcome.results;
+    out.results = std::move(outcome.results);
     if (outcome.kind == OutcomeKind::Ok || outcome.kind == OutcomeKind::Negative) out.S = outcome.state.S;
     out.printable = outcome.printable;
     return out;

@@ -100,13 +100,16 @@ QAreaSeries* makeBand(const Band& band, std::size_t index, std::size_t count, co
     const double pitch = span * std::min(kBandPitch, kBandsHeight / static_cast<double>(count));
     const double bottom = y.min() + span * 0.01 + pitch * static_cast<double>(count - 1 - index);
     const double top = bottom + pitch * 0.7;
-    auto* lower = new QLineSeries;
-    auto* upper = new QLineSeries;
+    // The area does not own its edges: they are its children, freed with it.
+    auto* area = new QAreaSeries;
+    auto* lower = new QLineSeries(area);
+    auto* upper = new QLineSeries(area);
     lower->append(from, bottom);
     lower->append(to, bottom);
     upper->append(from, top);
     upper->append(to, top);
-    auto* area = new QAreaSeries(upper, lower);
+    area->setUpperSeries(upper);
+    area->setLowerSeries(lower);
     QColor fill = paletteColour(band.colour);
     fill.setAlpha(band.light ? 90 : 170);
     area->setBrush(fill);

@@ -9,6 +9,8 @@
 #   STRICT=1       exit 1 when a figure misses its target
 #   CANDIDATE=PATH a startup_probe built from a changed app/, run in every
 #                  round beside the current one and listed for comparison
+#   COUNTS=1       also the instructions per calculation under callgrind
+#                  (bench/instruction_counts.sh), which the load does not move
 set -euo pipefail
 cd "$(dirname "$0")/.."
 BUILD_DIR="${BUILD_DIR:-build-bench}"
@@ -22,7 +24,7 @@ command -v ninja >/dev/null && GENERATOR=(-G Ninja)
 cmake -S . -B "$BUILD_DIR" "${GENERATOR[@]}" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DBLOWCOUNT_BENCH=ON -DBUILD_TESTING=OFF >/dev/null
 cmake --build "$BUILD_DIR" --parallel "$(nproc)" \
-  --target blowcount_bench bare_window text_window startup_probe startup_compare
+  --target blowcount_bench bare_window text_window startup_probe startup_compare calculation_counts
 
 BIN="$BUILD_DIR/bench"
 WORK="$(mktemp -d)"
@@ -50,6 +52,11 @@ for platform in $PLATFORMS; do
   cat "$WORK/$platform.rows" >>"$WORK/startup.rows"
 done
 
+if [ "${COUNTS:-0}" = 1 ]; then
+  echo "== instructions per calculation (callgrind)"
+  bash bench/instruction_counts.sh "$BIN/calculation_counts" >"$WORK/counts.md"
+fi
+
 load_after="$(cut -d' ' -f1-3 /proc/loadavg)"
 cpu="$(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2- | sed 's/^ *//')"
 qt="$(dpkg-query -W -f='${Version}' libqt6core6 2>/dev/null || echo unknown)"
@@ -64,6 +71,10 @@ echo
 echo "Machine: $cpu, $(nproc) cores, $(free -m | awk '/^Mem:/{print $2}') MiB; Qt $qt;" \
   "build $BUILD_DIR (RelWithDebInfo)."
 echo "Load average (1, 5, 15 min): $load_before before, $load_after after."
+if [ -f "$WORK/counts.md" ]; then
+  echo
+  cat "$WORK/counts.md"
+fi
 
 if [ "${STRICT:-0}" = 1 ] && grep -q '\*\*no\*\*' "$WORK/startup.rows" "$WORK/bench.rows"; then
   exit 1
