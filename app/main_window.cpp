@@ -5,9 +5,8 @@
 #include <utility>
 
 #include "app/about_window.h"
-#include "app/capacity_window.h"
+#include "app/chart_loader.h"
 #include "app/section_table_window.h"
-#include "app/chart_window.h"
 #include "app/common_dialog.h"
 #include "app/danish_tab.h"
 #include "app/engineering_news_tab.h"
@@ -18,7 +17,6 @@
 #include "app/message_boxes.h"
 #include "app/recent_files.h"
 #include "app/records_store.h"
-#include "app/records_window.h"
 #include "app/report_printing.h"
 #include "app/status_bar.h"
 #include "app/tab_snapshot.h"
@@ -73,8 +71,8 @@ void MainWindow::connectMenu()
         sectionTable_->raise();
         sectionTable_->activateWindow();
     });
-    connect(menu_.drivingchart, &QAction::triggered, this, [this] { showChartWindow(*this); });
-    connect(menu_.drivingrecords, &QAction::triggered, this, [this] { showRecordsWindow(*this); });
+    connect(menu_.drivingchart, &QAction::triggered, this, [this] { openChartWindow(*this, "drivingchart"); });
+    connect(menu_.drivingrecords, &QAction::triggered, this, [this] { openChartWindow(*this, "drivingrecords"); });
     connect(menu_.fileopen, &QAction::triggered, this, &MainWindow::openWithDialog);
     connect(menu_.filesave, &QAction::triggered, this, &MainWindow::save);
     connect(menu_.filesaveas, &QAction::triggered, this, &MainWindow::saveAs);
@@ -90,14 +88,7 @@ void MainWindow::connectMenu()
     connect(menu_.product, &QAction::triggered, this, [] { showAboutWindow(); });
 }
 
-void MainWindow::showCapacityCheck()
-{
-    if (!capacityWindow_)
-        capacityWindow_ = new CapacityWindow(std::vector<FormulaTab*>(pages_.begin(), pages_.end()), *commonDialog_, this);
-    capacityWindow_->show();
-    capacityWindow_->raise();
-    capacityWindow_->activateWindow();
-}
+void MainWindow::showCapacityCheck() { openChartWindow(*this, "capacitycheck"); }
 
 FormulaTab* MainWindow::page(calc::Formula formula) const { return pages_.at(static_cast<std::size_t>(formula)); }
 

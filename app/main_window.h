@@ -35,7 +35,6 @@ class QTabWidget;
 
 namespace app {
 
-class CapacityWindow;
 class SectionTableWindow;
 class CommonDialog;
 class FormulaTab;
@@ -73,7 +72,8 @@ public slots:
     void leaveProgram();
     // The tab's report, as the tab stands now, through the printer dialog.
     void printReport(calc::Formula formula);
-    // The capacity check window, one at a time: opened, or raised when open.
+    // The capacity check window, one at a time: opened, or raised when open;
+    // from the chart module (app/chart_loader.h), as the driving chart is.
     void showCapacityCheck();
 
     // Reads the pile file into the four tabs; on a bad file the message box
@@ -118,7 +118,6 @@ private:
     CommonDialog* commonDialog_ = nullptr;
     QTabWidget* tabs_ = nullptr;
     std::array<FormulaTab*, 4> pages_{};
-    QPointer<CapacityWindow> capacityWindow_;
     QPointer<SectionTableWindow> sectionTable_;
     RecordsStore* records_ = nullptr;
 };

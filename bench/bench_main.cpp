@@ -12,6 +12,8 @@
 #include <string>
 #include <vector>
 
+#include "app/chart_loader.h"
+#include "app/chart_windows.h"
 #include "bench/target_reporter.h"
 
 int main(int argc, char* argv[])
@@ -32,6 +34,8 @@ int main(int argc, char* argv[])
 
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(count, args.data());
+    // The chart windows and their drawing are linked in, not loaded.
+    app::useChartModule(&app::chartWindows());
 
     bench::TargetReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);

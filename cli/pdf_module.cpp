@@ -8,6 +8,7 @@
 #include <QApplication>
 
 #include "cli/pdf_module.h"
+#include "report/chart_drawing.h"
 #include "report/page_painter.h"
 #include "report/report_font.h"
 
@@ -32,6 +33,7 @@ bool writePages(const std::vector<report::Page>& pages, const char* path, std::s
     bool written = false;
     {
         const QApplication app(argc, argv);
+        report::useChartDrawing();
         if (!report::reportFont()) *problem = "no installed font has Thai letters";
         else written = report::writePdf(pages, QFile::decodeName(path));
     }

@@ -17,6 +17,7 @@
 #include <QScatterSeries>
 #include <QValueAxis>
 
+#include "report/page_painter.h"
 #include "report/report_font.h"
 
 namespace report {
@@ -224,5 +225,7 @@ bool paintChart(QPainter& painter, const Chart& chart, const QRectF& target)
     scene.render(&painter, target, source, Qt::IgnoreAspectRatio);
     return painter.isActive();
 }
+
+void useChartDrawing() { setChartPainter(&paintChart); }
 
 }  // namespace report

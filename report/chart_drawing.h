@@ -25,4 +25,8 @@ QSizeF layoutSize(const Chart& chart);
 // QApplication. False when nothing could be drawn.
 bool paintChart(QPainter& painter, const Chart& chart, const QRectF& target);
 
+// Makes paintChart the page painter's chart painter (report/page_painter.h),
+// for a program that links the chart drawing.
+void useChartDrawing();
+
 }  // namespace report

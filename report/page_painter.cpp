@@ -8,12 +8,13 @@
 #include <QPrinter>
 #include <QSaveFile>
 
-#include "report/chart_drawing.h"
 #include "report/report_font.h"
 
 namespace report {
 
 namespace {
+
+ChartPainter installedChartPainter = nullptr;
 
 QPageLayout::Orientation orientation(const Page& page)
 {
@@ -27,9 +28,14 @@ bool failed(const QPrinter& printer)
 
 }  // namespace
 
+void setChartPainter(ChartPainter painter) { installedChartPainter = painter; }
+
+ChartPainter chartPainter() { return installedChartPainter; }
+
 bool paintPage(QPainter& painter, const Page& page)
 {
     QPaintDevice* device = painter.device();
+    if (!page.charts.empty() && !installedChartPainter) return false;
     std::optional<ReportFont> font = reportFont();
     if (!device || !font) return false;
     font->stretch = fittedStretch(*font, page, *device);
@@ -40,7 +46,7 @@ bool paintPage(QPainter& painter, const Page& page)
     for (const Chart& chart : page.charts) {
         const QRectF target(chart.place.x * dotsPerTwipX, chart.place.y * dotsPerTwipY,
                             chart.place.width * dotsPerTwipX, chart.place.height * dotsPerTwipY);
-        drawn = paintChart(painter, chart, target) && drawn;
+        drawn = installedChartPainter(painter, chart, target) && drawn;
     }
     painter.save();
     for (const Rule& rule : page.rules) {

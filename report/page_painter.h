@@ -15,13 +15,24 @@
 
 class QPainter;
 class QPrinter;
+class QRectF;
 
 namespace report {
 
+// Draws one chart of a page into `target`. The painter itself does not draw
+// charts: Qt Charts is loaded only by the programs that show one. Those set
+// report::paintChart (report/chart_drawing.h) here; the blowcount program
+// sets it when it loads its chart module. Until it is set, a page with a
+// chart is not drawn (paintPage gives false).
+using ChartPainter = bool (*)(QPainter& painter, const Chart& chart, const QRectF& target);
+void setChartPainter(ChartPainter painter);
+ChartPainter chartPainter();
+
 // Paints the page with a painter already active on its device (a printer or
 // a PDF writer whose printable area is the page's frame). False when no
-// installed font writes Thai, or when the page has a chart and the program
-// runs no QApplication (Qt Charts draws with Qt Widgets).
+// installed font writes Thai, when the page has a chart and no chart painter
+// is set, or when it has one and the program runs no QApplication (Qt Charts
+// draws with Qt Widgets).
 bool paintPage(QPainter& painter, const Page& page);
 
 // Sets the printer to A4, each page turned as it says, with coordinates from the printable area,

@@ -14,6 +14,8 @@
 #include <functional>
 #include <memory>
 
+#include "app/chart_loader.h"
+#include "app/chart_windows.h"
 #include "app/interface_font.h"
 #include "app/main_window.h"
 
@@ -117,6 +119,7 @@ void useLocale(const QLocale& locale);
         QApplication application(argc, argv);                                    \
         testing_gui::useLocale(QLocale(QLocale::English, QLocale::UnitedStates)); \
         app::useInterfaceFont();                                                 \
+        app::useChartModule(&app::chartWindows());                               \
         TestClass test;                                                          \
         return QTest::qExec(&test, argc, argv);                                  \
     }

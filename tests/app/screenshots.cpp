@@ -23,7 +23,9 @@
 
 #include "app/about_window.h"
 #include "app/capacity_window.h"
+#include "app/chart_loader.h"
 #include "app/chart_window.h"
+#include "app/chart_windows.h"
 #include "app/common_dialog.h"
 #include "app/file_dialogs.h"
 #include "app/formula_tab.h"
@@ -93,6 +95,7 @@ int main(int argc, char* argv[])
     qputenv("XDG_CONFIG_HOME", (argc > 1 ? QByteArray(argv[1]) : QByteArray(".")) + "/config");
     QApplication application(argc, argv);
     app::useInterfaceFont();
+    app::useChartModule(&app::chartWindows());
     outDir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
     QDir().mkpath(outDir);
 
@@ -167,6 +170,14 @@ int main(int argc, char* argv[])
     save(capacity, QStringLiteral("capacity"));
     capacity->writePdf(outDir + QStringLiteral("/capacity.pdf"));
     capacity->close();
+
+    // The chart module missing: the message in place of the driving chart.
+    app::useChartModule(nullptr);
+    app::setChartModuleFolders({(outDir + QStringLiteral("/no-such-folder")).toStdString()});
+    answerBoxLater(QStringLiteral("chart-module-missing"), QMessageBox::Ok);
+    window.menuActions().drivingchart->trigger();
+    app::setChartModuleFolders({});
+    app::useChartModule(&app::chartWindows());
 
     // Fifty driven piles against the worked examples: every status, both
     // flags, a record's penetration graph, then only the failing ones.

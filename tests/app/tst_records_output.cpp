@@ -80,6 +80,7 @@ private:
 private slots:
     void init()
     {
+        app::useChartModule(&app::chartWindows());  // the records window linked in
         window_ = openMainWindow();
         boxes_ = std::make_unique<BoxAnswerer>(window_.get());
     }

@@ -7,7 +7,10 @@
 #   - blowcount-cli gives its version and a worked example's lines, and writes
 #     the PDF report through the module it finds beside itself after the move
 #     (and fails, saying so, once that module is gone);
-#   - blowcount starts, headless;
+#   - blowcount starts, headless, without Qt Charts or Qt OpenGL linked or
+#     loaded, and opens its chart windows from the chart module it finds
+#     after the move (charts_on_demand.sh); with that module gone it says so
+#     in Thai and opens none;
 #   - the desktop entry and the AppStream data pass desktop-file-validate and
 #     appstreamcli validate, and name an installed icon and program;
 #   - the PNG icons have their sizes, the manual pages render without
@@ -17,6 +20,7 @@
 set -euo pipefail
 [ $# -eq 3 ] || { echo "usage: $0 BUILD_DIR APP_ID VERSION" >&2; exit 2; }
 build=$1 id=$2 version=$3
+here=$(cd "$(dirname "$0")" && pwd)
 
 work=$(mktemp -d /tmp/blowcount-install.XXXXXX)
 trap 'rm -rf "$work"' EXIT
@@ -29,7 +33,7 @@ mv "$work/stage" "$work/moved"
 root=$work/moved/opt/blowcount
 libdir=lib/blowcount
 
-for file in bin/blowcount bin/blowcount-cli "$libdir/blowcount-cli-pdf.so" \
+for file in bin/blowcount bin/blowcount-cli "$libdir/blowcount-cli-pdf.so" "$libdir/blowcount-charts.so" \
   "share/applications/$id.desktop" "share/metainfo/$id.metainfo.xml" \
   "share/icons/hicolor/scalable/apps/$id.svg" \
   share/icons/hicolor/{48x48,64x64,128x128,256x256}/apps/"$id.png" \
@@ -81,6 +85,16 @@ mv "$work/module.so" "$root/$libdir/blowcount-cli-pdf.so"
 status=0
 QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR="$work" timeout 5 "$root/bin/blowcount" >"$work/gui.log" 2>&1 || status=$?
 [ "$status" = 124 ] || fail "blowcount ended with status $status within 5 s: $(cat "$work/gui.log")"
+
+# --- the chart module: found from the moved program, loaded only on demand
+bash "$here/charts_on_demand.sh" "$root/bin/blowcount" || fail "charts on demand (above)"
+mv "$root/$libdir/blowcount-charts.so" "$work/charts.so"
+if QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR="$work" "$root/bin/blowcount" --check-charts >/dev/null 2>"$work/charts.err"; then
+  fail "--check-charts succeeded without the installed chart module"
+fi
+grep -q "ไม่พบไฟล์ส่วนแสดงกราฟของโปรแกรม blowcount-charts.so" "$work/charts.err" ||
+  fail "missing chart module reported as: $(cat "$work/charts.err")"
+mv "$work/charts.so" "$root/$libdir/blowcount-charts.so"
 
 # --- desktop entry and AppStream data
 desktop=$root/share/applications/$id.desktop

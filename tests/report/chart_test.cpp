@@ -5,6 +5,7 @@
 #include <QAreaSeries>
 #include <QLineSeries>
 #include <QChart>
+#include <QFile>
 #include <QGraphicsScene>
 #include <QLegendMarker>
 #include <QTemporaryDir>
@@ -113,6 +114,35 @@ TEST(Chart, BandsCutToTheAxisWithoutLegendEntries)
     EXPECT_EQ(std::ranges::count_if(chart->legend()->markers(), &QLegendMarker::isVisible), 2);
 }
 
+// The painter draws charts only through the chart painter a program sets: a
+// program that never loaded Qt Charts refuses a page with a chart instead of
+// printing it without, and a file already there keeps its bytes.
+TEST(Chart, PageWithAChartRefusedUntilTheChartPainterIsSet)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("chart.pdf");
+    QFile existing(path);
+    ASSERT_TRUE(existing.open(QIODevice::WriteOnly));
+    existing.write("earlier report");
+    existing.close();
+    Page page;
+    page.charts.push_back(sampleChart());
+    Page text;
+    text.lines.push_back({900, 800, false, false, 14, "no chart"});
+
+    setChartPainter(nullptr);
+    EXPECT_FALSE(writePdf(page, path));
+    existing.open(QIODevice::ReadOnly);
+    EXPECT_EQ(existing.readAll(), QByteArray("earlier report"));
+    existing.close();
+    EXPECT_TRUE(writePdf(text, dir.filePath("text.pdf")));
+
+    useChartDrawing();
+    EXPECT_EQ(chartPainter(), &paintChart);
+    EXPECT_TRUE(writePdf(page, path));
+    EXPECT_EQ(pdf::pagesAndSize(path)->first, QStringLiteral("1"));
+}
+
 TEST(Chart, DrawnInsideItsPlaceOnTheFirstOfTwoPages)
 {
     QTemporaryDir dir;
@@ -155,5 +185,6 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
+    report::useChartDrawing();
     return RUN_ALL_TESTS();
 }
