@@ -194,24 +194,7 @@ std::string chartPlainText(const calc::DrivingChart& chart)
     std::string out;
     if (chart.anyColumns() && !chart.rows.empty()) {
         const calc::ChartTableTexts table = calc::chartTableTexts(chart, chart.decimalSeparator);
-        std::vector<std::size_t> widths(table.header.size(), 0);
-        const auto measure = [&](const std::vector<std::string>& cells) {
-            for (std::size_t i = 0; i < cells.size() && i < widths.size(); ++i)
-                widths[i] = std::max(widths[i], displayWidth(cells[i]));
-        };
-        measure(table.header);
-        for (const auto& row : table.rows) measure(row);
-        const auto line = [&](const std::vector<std::string>& cells) {
-            std::string text;
-            for (std::size_t i = 0; i < cells.size() && i < widths.size(); ++i) {
-                if (i > 0) text += "  ";
-                text += cells[i];
-                if (i + 1 < cells.size()) text += std::string(widths[i] - displayWidth(cells[i]), ' ');
-            }
-            return text + "\n";
-        };
-        out += line(table.header);
-        for (const auto& row : table.rows) out += line(row);
+        out += alignedTable(table.header, table.rows);
     }
     for (const std::string& line : calc::workableLines(chart)) out += line + "\n";
     for (const std::string& failure : calc::failureLines(chart)) out += failure + "\n";

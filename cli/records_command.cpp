@@ -42,29 +42,6 @@ ordered_json recordJson(const calc::PileRecord& record, const calc::RecordCheck&
             {"capacity", std::move(capacity)}};
 }
 
-std::string alignedTable(const std::vector<std::string>& header, const std::vector<std::vector<std::string>>& rows)
-{
-    std::vector<std::size_t> widths(header.size(), 0);
-    const auto measure = [&](const std::vector<std::string>& cells) {
-        for (std::size_t i = 0; i < cells.size() && i < widths.size(); ++i)
-            widths[i] = std::max(widths[i], displayWidth(cells[i]));
-    };
-    measure(header);
-    for (const auto& row : rows) measure(row);
-    const auto line = [&](const std::vector<std::string>& cells) {
-        std::string text;
-        for (std::size_t i = 0; i < cells.size() && i < widths.size(); ++i) {
-            if (i > 0) text += "  ";
-            text += cells[i];
-            if (i + 1 < cells.size()) text += std::string(widths[i] - displayWidth(cells[i]), ' ');
-        }
-        return text + "\n";
-    };
-    std::string out = line(header);
-    for (const auto& row : rows) out += line(row);
-    return out;
-}
-
 void write(std::FILE* stream, const std::string& text) { std::fwrite(text.data(), 1, text.size(), stream); }
 
 constexpr const char* kUsage = "usage: blowcount-cli records --file PILE [--json]\n";

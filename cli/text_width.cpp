@@ -1,5 +1,7 @@
 #include "cli/text_width.h"
 
+#include <algorithm>
+
 namespace cli {
 
 std::size_t displayWidth(std::string_view text)
@@ -18,6 +20,29 @@ std::size_t displayWidth(std::string_view text)
         i += length;
     }
     return columns;
+}
+
+std::string alignedTable(const std::vector<std::string>& header, const std::vector<std::vector<std::string>>& rows)
+{
+    std::vector<std::size_t> widths(header.size(), 0);
+    const auto measure = [&](const std::vector<std::string>& cells) {
+        for (std::size_t i = 0; i < cells.size() && i < widths.size(); ++i)
+            widths[i] = std::max(widths[i], displayWidth(cells[i]));
+    };
+    measure(header);
+    for (const auto& row : rows) measure(row);
+    const auto line = [&](const std::vector<std::string>& cells) {
+        std::string text;
+        for (std::size_t i = 0; i < cells.size() && i < widths.size(); ++i) {
+            if (i > 0) text += "  ";
+            text += cells[i];
+            if (i + 1 < cells.size()) text += std::string(widths[i] - displayWidth(cells[i]), ' ');
+        }
+        return text + "\n";
+    };
+    std::string out = line(header);
+    for (const auto& row : rows) out += line(row);
+    return out;
 }
 
 }  // namespace cli
