@@ -81,6 +81,7 @@ const char* kindName(BoxKind kind)
     case BoxKind::PrintFailure: return "print failure";
     case BoxKind::LeaveConfirmation: return "leave confirmation";
     case BoxKind::BrowserFailure: return "no browser";
+    case BoxKind::WindowMessage: return "window message";
     case BoxKind::Unknown: return "UNKNOWN";
     }
     return "?";

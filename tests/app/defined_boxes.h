@@ -22,6 +22,9 @@ enum class BoxKind {
     LeaveConfirmation,
     // "Unable to start Web browser !", titled with the program's name, no icon, OK
     BrowserFailure,
+    // a box of another window (the records, the sections, the pile files),
+    // named by that window's actor
+    WindowMessage,
     Unknown,
 };
 

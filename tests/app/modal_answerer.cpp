@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDir>
+#include <QFileDialog>
 #include <QKeySequence>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -58,6 +59,8 @@ void ModalAnswerer::poll()
         answerBox(*box);
     } else if (auto* dialog = qobject_cast<QPrintDialog*>(modal)) {
         answerPrinterDialog(*dialog);
+    } else if (auto* files = qobject_cast<QFileDialog*>(modal)) {
+        answerFileDialog(*files);
     } else {
         ModalSeen other;
         other.type = ModalSeen::Type::Other;
@@ -77,6 +80,10 @@ void ModalAnswerer::answerBox(QMessageBox& box)
     seen.type = ModalSeen::Type::Box;
     seen.look = {box.windowTitle(), box.text(), box.icon(), box.standardButtons()};
     seen.kind = classify(seen.look);
+    if (seen.kind == BoxKind::Unknown && boxNamer_) {
+        seen.name = boxNamer_(seen.look);
+        if (!seen.name.isEmpty()) seen.kind = BoxKind::WindowMessage;
+    }
     if (seen.kind == BoxKind::Unknown)
         violation(QStringLiteral("a message box that is none of the program's: title \"%1\", text \"%2\", icon %3, buttons %4")
                       .arg(seen.look.title, shown(seen.look.text, 200))
@@ -95,6 +102,15 @@ void ModalAnswerer::answerBox(QMessageBox& box)
         } else {
             if (random_.percent(30)) key = Qt::Key_Escape;
             else button = QMessageBox::No;
+        }
+    } else if (seen.kind == BoxKind::WindowMessage) {
+        // One of the box's buttons, or Escape.
+        QList<QAbstractButton*> buttons = box.buttons();
+        if (buttons.isEmpty() || random_.percent(15)) {
+            key = Qt::Key_Escape;
+        } else {
+            QAbstractButton* target = buttons[random_.below(static_cast<int>(buttons.size()))];
+            button = box.standardButton(target);
         }
     } else {
         switch (random_.weighted({55, 20, 10, 15})) {
@@ -115,7 +131,13 @@ void ModalAnswerer::answerBox(QMessageBox& box)
         target->click();
         seen.answer = target->text().remove(QLatin1Char('&'));
     }
-    if (box.isVisible()) {
+    if (seen.kind == BoxKind::WindowMessage) {
+        seen.button = box.standardButton(box.clickedButton());
+        if (box.isVisible()) {
+            box.reject();
+            seen.answer += QStringLiteral(" (then closed)");
+        }
+    } else if (box.isVisible()) {
         // The key did not reach a button: click the one meant.
         const QMessageBox::StandardButton meant =
             seen.kind == BoxKind::LeaveConfirmation ? (seen.yes ? QMessageBox::Yes : QMessageBox::No) : QMessageBox::Ok;
@@ -123,7 +145,9 @@ void ModalAnswerer::answerBox(QMessageBox& box)
         else box.reject();
         seen.answer += QStringLiteral(" (then a click)");
     }
-    log_.note(QStringLiteral("box [%1] \"%2\" -> %3").arg(QString::fromLatin1(kindName(seen.kind)), shown(seen.look.text, 80), seen.answer));
+    log_.note(QStringLiteral("box [%1] \"%2\" -> %3")
+                  .arg(seen.name.isEmpty() ? QString::fromLatin1(kindName(seen.kind)) : seen.name, shown(seen.look.text, 80),
+                       seen.answer));
     seen_.push_back(seen);
 }
 
@@ -184,6 +208,27 @@ void ModalAnswerer::answerPrinterDialog(QPrintDialog& dialog)
         }
     }
     log_.note(QStringLiteral("printer dialog \"%1\" -> %2").arg(seen.title, seen.answer));
+    seen_.push_back(seen);
+}
+
+void ModalAnswerer::answerFileDialog(QFileDialog& dialog)
+{
+    ModalSeen seen;
+    seen.type = ModalSeen::Type::FileDialog;
+    seen.title = dialog.windowTitle();
+    if (!hasFileAnswer_ || fileAnswer_.isEmpty()) {
+        if (random_.percent(50)) QTest::keyClick(&dialog, Qt::Key_Escape);
+        if (dialog.isVisible()) dialog.reject();
+        seen.answer = QStringLiteral("cancelled");
+    } else {
+        seen.path = fileAnswer_;
+        dialog.selectFile(fileAnswer_);
+        QMetaObject::invokeMethod(&dialog, "accept", Qt::DirectConnection);  // as the dialog's own button does
+        seen.accepted = true;
+        seen.answer = QStringLiteral("chose ") + fileAnswer_;
+    }
+    hasFileAnswer_ = false;
+    log_.note(QStringLiteral("file dialog \"%1\" -> %2").arg(seen.title, seen.answer));
     seen_.push_back(seen);
 }
 

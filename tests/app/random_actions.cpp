@@ -59,15 +59,15 @@ QString nameOf(const QWidget* widget)
 
 enum Action {
     TypeKey, TypeBurst, FocusField, Paste, TypeNumber, FillTab, ClickBox, Calculate, FormulaOrClose, Print, SwitchTab,
-    End, CtrlP, CtrlC, MenuCommand, WebLink, ClickAnywhere, ContextMenu,
+    End, CtrlP, CtrlC, MenuCommand, WebLink, ClickAnywhere, ContextMenu, OtherWindow,
 };
 
 const char* const kActionNames[] = {
     "key", "keys", "focus", "paste", "number", "fill", "box", "calculate", "formula/close", "print", "tab",
-    "end", "Ctrl+P", "Ctrl+C", "menu", "web", "click", "context menu",
+    "end", "Ctrl+P", "Ctrl+C", "menu", "web", "click", "context menu", "other window",
 };
 
-const std::vector<int> kWeights = {28, 6, 8, 9, 7, 8, 7, 9, 3, 4, 4, 2, 1, 1, 1, 1, 2, 2};
+const std::vector<int> kWeights = {28, 6, 8, 9, 7, 8, 7, 9, 3, 4, 4, 2, 1, 1, 1, 1, 2, 2, 40};
 
 }  // namespace
 
@@ -96,6 +96,7 @@ void RandomSession::act()
     case WebLink: problem = webLink(); break;
     case ClickAnywhere: problem = clickAnywhere(); break;
     case ContextMenu: problem = contextMenu(); break;
+    case OtherWindow: problem = actInWindow(); break;
     }
     if (!problem.isEmpty()) fault(problem);
     if (QString after = checkAfterAction(editing_); !after.isEmpty()) fault(after);
@@ -103,7 +104,7 @@ void RandomSession::act()
 
 void RandomSession::begin(const QString& what)
 {
-    log_.begin(index_, QStringLiteral("[%1] %2").arg(current().name(), what));
+    log_.begin(index_, QStringLiteral("[%1 %2] %3").arg(window_->objectName(), current().name(), what));
 }
 
 QWidget* RandomSession::keyTarget() const

@@ -7,6 +7,7 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -52,6 +53,9 @@ QString SessionFigures::summary() const
     for (const auto& [name, count] : byAction) parts << QStringLiteral("%1 %2").arg(name).arg(count);
     out += QStringLiteral("  actions: ") + names(parts) + QLatin1Char('\n');
     parts.clear();
+    for (const auto& [name, count] : byWindow) parts << QStringLiteral("%1 %2").arg(name).arg(count);
+    out += QStringLiteral("  in other windows: ") + names(parts) + QLatin1Char('\n');
+    parts.clear();
     long total = 0;
     for (const auto& [name, count] : calculations) {
         parts << QStringLiteral("%1 %2").arg(name).arg(count);
@@ -79,6 +83,12 @@ RandomSession::RandomSession(const SessionOptions& options, ActionLog& log, Watc
 {
     QLocale::setDefault(options_.locale);
     answerer_ = std::make_unique<ModalAnswerer>(answers_, log_, options_.outputFolder, options_.yesPercent);
+    actors_ = makeWindowActors();
+    answerer_->setBoxNamer([this](const BoxLook& look) {
+        for (const auto& actor : actors_)
+            if (QString name = actor->boxName(look); !name.isEmpty()) return name;
+        return QString();
+    });
     answerer_->setCheckWhileModal([this] {
         for (const TabWatch& tab : tabs_)
             if (QString problem = tab.checkPairs(); !problem.isEmpty()) return problem;
@@ -89,13 +99,16 @@ RandomSession::RandomSession(const SessionOptions& options, ActionLog& log, Watc
         log_.note(QStringLiteral("web page %1 %2").arg(url.toString(), opens ? "opened" : "not opened (no browser)"));
         return opens;
     });
-    // Ctrl+O and Ctrl+S (typed among the Ctrl keys) bring up the file
-    // dialogs; the session's user cancels them, so no file is ever open and
-    // leaving asks as it always did.
+    // The pile-file dialogs: the file the action chose, or, where no action
+    // chose one (Ctrl+O or Ctrl+S typed among the Ctrl keys, saving before
+    // leaving), mostly cancelled and now and then a new file to save into.
     previousAsker_ = app::setPathAsker([this](QWidget*, app::FileDialog dialog, const QString&) {
-        log_.note(dialog == app::FileDialog::Open ? QStringLiteral("open dialog cancelled")
-                                                  : QStringLiteral("save dialog cancelled"));
-        return QString();
+        const bool open = dialog == app::FileDialog::Open;
+        QString path;
+        if (std::optional<QString> chosen = answerer_->takeFileAnswer()) path = *chosen;
+        else if (!open && answers_.percent(30)) path = QStringLiteral("%1/saved-%2.blowcount").arg(options_.outputFolder).arg(++files_);
+        log_.note(QStringLiteral("%1 dialog: %2").arg(open ? "open" : "save", path.isEmpty() ? QStringLiteral("cancelled") : path));
+        return path;
     });
     QGuiApplication::clipboard()->setText(QStringLiteral("probe"));
     clipboardWorks_ = QGuiApplication::clipboard()->text() == QStringLiteral("probe");
@@ -119,12 +132,26 @@ void RandomSession::openWindow()
     window_->show();
     QApplication::setActiveWindow(window_.get());
     if (!QTest::qWaitForWindowActive(window_.get(), 2000)) log_.note(QStringLiteral("the main window did not become active"));
+    for (const auto& actor : actors_) actor->reset();
     for (calc::Formula formula : kFormulas) tabs_.emplace_back(*window_, formula);
     calculations_.assign(tabs_.size(), {});
     printings_.assign(tabs_.size(), {});
     for (int tab = 0; tab < static_cast<int>(tabs_.size()); ++tab) connectTab(tab);
     ++figures_.windowsOpened;
     if (QString problem = checkTexts(); !problem.isEmpty()) fault(QStringLiteral("a new window: ") + problem);
+}
+
+void RandomSession::tabsReplaced()
+{
+    for (TabWatch& w : tabs_) {
+        w.everOk = !w.print->isHidden();
+        w.resultsShown = !w.resultsFrame->isHidden();
+        w.panelShown = w.panel && !w.panel->isHidden();
+        w.resultTexts = w.currentResults();
+        w.fieldTexts = w.currentFields();
+        w.checked = w.currentChecks();
+        w.section = w.currentSection();
+    }
 }
 
 void RandomSession::connectTab(int tab)
@@ -332,8 +359,11 @@ QString RandomSession::checkAfterAction(bool editing)
     const bool yes = std::any_of(seen.begin(), seen.end(), [](const ModalSeen& m) { return m.yes; });
     for (const ModalSeen& m : seen)
         if (m.type == ModalSeen::Type::Box) ++figures_.boxes[QString::fromLatin1(kindName(m.kind))];
-    if (yes) {
-        if (window_->isVisible()) return QStringLiteral("Yes to the leave-program question left the window open");
+    if (yes && window_->isVisible()) {
+        // Only when saving the changes first was cancelled or failed.
+        if (!window_->hasUnsavedChanges()) return QStringLiteral("Yes to the leave-program question left the window open");
+        log_.note(QStringLiteral("the window stays open: its changes were not saved"));
+    } else if (yes) {
         log_.note(QStringLiteral("the window closed after Yes; a new one opens"));
         openWindow();
         return {};
@@ -347,6 +377,7 @@ QString RandomSession::checkAfterAction(bool editing)
         return QStringLiteral("the print failure message came up outside a report");
 
     if (QString problem = checkWindow(editing); !problem.isEmpty()) return problem;
+    if (QString problem = checkOtherWindows(); !problem.isEmpty()) return problem;
 
     const qint64 answer = eventLoopAnswerMs();
     if (answer < 0) return QStringLiteral("the event loop did not run a zero timer within %1 ms").arg(kEventLoopBoundMs);
@@ -380,8 +411,12 @@ QString RandomSession::checkWindow(bool editing)
 
 QString RandomSession::checkTexts() const
 {
-    if (window_->windowTitle() != QString::fromUtf8(app::maker::kProductName))
-        return QStringLiteral("the window title became \"%1\"").arg(window_->windowTitle());
+    const QString product = QString::fromUtf8(app::maker::kProductName);
+    const QString title = window_->filePath().isEmpty()
+                              ? product
+                              : QFileInfo(window_->filePath()).fileName() + QStringLiteral("[*] - ") + product;
+    if (window_->windowTitle() != title)
+        return QStringLiteral("the window title became \"%1\", not \"%2\"").arg(window_->windowTitle(), title);
     for (int i = 0; i < window_->tabs()->count(); ++i)
         if (showsInfOrNan(window_->tabs()->tabText(i))) return QStringLiteral("a tab caption shows inf or nan");
     for (const QLabel* label : window_->findChildren<QLabel*>())

@@ -22,6 +22,7 @@
 #include "report/page.h"
 #include "session_random.h"
 #include "tab_watch.h"
+#include "window_actor.h"
 
 class QLineEdit;
 class QPushButton;
@@ -47,6 +48,7 @@ struct SessionFigures {
     std::map<QString, long> calculations;  // by outcome
     long printDialogs = 0, printsCancelled = 0, pdfsRead = 0, printsRefused = 0;
     long windowsOpened = 0;
+    std::map<QString, long> byWindow;  // actions by the window they acted in
     long keysTyped = 0, pastes = 0;
     long slowActions = 0;
     qint64 longestActionMs = 0, longestEventLoopMs = 0, elapsedMs = 0;
@@ -54,7 +56,7 @@ struct SessionFigures {
     QString summary() const;
 };
 
-class RandomSession : public QObject {
+class RandomSession : public QObject, private SessionHooks {
 public:
     RandomSession(const SessionOptions& options, ActionLog& log, Watchdog& watchdog);
     ~RandomSession() override;
@@ -78,6 +80,15 @@ private:
     };
 
     void openWindow();
+    // SessionHooks
+    void tabsReplaced() override;
+    void calculatorBoxExpected() override { ++calculatorBoxesSeen_; }
+    void printFailureExpected() override { ++printBoxesSeen_; }
+    ActorContext context();
+    QWidget* openWindowOf(const WindowActor& actor) const;
+    // An action in another window: open it, switch to it, close it, or act in it.
+    QString actInWindow();
+    QString checkOtherWindows();
     void connectTab(int tab);
     TabWatch& current();
 
@@ -141,6 +152,8 @@ private:
     app::UrlOpener previousOpener_;
     app::PathAsker previousAsker_;
     SessionFigures figures_;
+    std::vector<std::unique_ptr<WindowActor>> actors_;
+    long files_ = 0;
 };
 
 }  // namespace random_session

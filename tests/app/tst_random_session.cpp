@@ -19,12 +19,15 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <cstdio>
 #include <map>
 #include <mutex>
 
+#include "app/chart_loader.h"
+#include "app/chart_windows.h"
 #include "app/interface_font.h"
 #include "app/main_window.h"
 #include "app/report_printing.h"
@@ -276,9 +279,15 @@ int main(int argc, char* argv[])
     // A long session outlasts QtTest's five minutes per test function; the
     // session's own watchdog bounds every action instead.
     if (qEnvironmentVariableIsEmpty("QTEST_FUNCTION_TIMEOUT")) qputenv("QTEST_FUNCTION_TIMEOUT", "86400000");
+    // The recent files and the user's sections are kept in a folder of the
+    // session's own, never in the user's settings.
+    QTemporaryDir config;
+    qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
     QApplication application(argc, argv);
+    QStandardPaths::setTestModeEnabled(true);
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     app::useInterfaceFont();
+    app::useChartModule(&app::chartWindows());
     RandomSessionTest test;
     return QTest::qExec(&test, argc, argv);
 }
