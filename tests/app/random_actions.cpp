@@ -221,7 +221,8 @@ QString RandomSession::paste()
     } else {
         field->insert(text);
     }
-    if (replacesAll && !text.isEmpty() && printable(text) && text.size() <= field->maxLength() && field->text() != text)
+    // D stands read-only while a section is in use.
+    if (replacesAll && !field->isReadOnly() && !text.isEmpty() && printable(text) && text.size() <= field->maxLength() && field->text() != text)
         return QStringLiteral("pasting \"%1\" over the whole of %2 gave \"%3\"").arg(shown(text), field->objectName(), shown(field->text()));
     return {};
 }
