@@ -60,7 +60,10 @@ QString difference(const calc::PileDocument& shown, const calc::PileDocument& ex
         const calc::PileTab& b = expected.tab(info.formula);
         for (std::size_t i = 0; i < std::max(a.texts.size(), b.texts.size()); ++i) {
             const std::string x = i < a.texts.size() ? a.texts[i] : "(none)", y = i < b.texts.size() ? b.texts[i] : "(none)";
-            if (x != y) return QStringLiteral("%1 field %2 is \"%3\", not \"%4\"").arg(info.name).arg(i).arg(qs(x), qs(y));
+            if (x != y)
+                return QStringLiteral("%1 field %2 is \"%3\", not \"%4\" (%5 and %6 bytes)")
+                    .arg(info.name).arg(i).arg(qs(x), qs(y), QString::fromLatin1(QByteArray::fromStdString(x).toHex()),
+                         QString::fromLatin1(QByteArray::fromStdString(y).toHex()));
         }
         if (a.boxes != b.boxes) return QStringLiteral("the boxes or the section of %1").arg(info.name);
     }
