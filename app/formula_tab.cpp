@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include <QStringDecoder>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -9,6 +10,7 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
+#include <QStringDecoder>
 
 #include "app/caption_frame.h"
 #include "app/check_pair.h"
@@ -41,6 +43,14 @@ constexpr int kTwoLines = 495;
 const QColor kCriterionRed(255, 0, 0);
 
 QString qs(const char* utf8) { return QString::fromUtf8(utf8); }
+
+// A field's text exactly as kept: QString::fromUtf8 would drop a byte-order
+// mark at its start, and the text would not be the one saved.
+QString exactText(const std::string& utf8)
+{
+    QStringDecoder decode(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom | QStringDecoder::Flag::Stateless);
+    return decode(QByteArrayView(utf8.data(), static_cast<qsizetype>(utf8.size())));
+}
 
 int iconSizeFor(int buttonTwips) { return twipsToPixels(buttonTwips) * 3 / 4; }
 
@@ -216,7 +226,7 @@ void FormulaTab::setInputs(const std::vector<std::string>& texts, const calc::Pi
     // Dropped first, so that the D text given is not replaced by the one the section stood in for.
     if (sectionChoice_) sectionChoice_->setSection(std::nullopt);
     for (std::size_t i = 0; i < fields_.size(); ++i)
-        fields_[i]->setText(i < texts.size() ? QString::fromStdString(texts[i]) : QString());
+        fields_[i]->setText(i < texts.size() ? exactText(texts[i]) : QString());
     if (boxes_.size() < 4) return;
     const bool ticked[] = {boxes.reinforced, boxes.prestressed, boxes.square, boxes.round};
     for (std::size_t i = 0; i < 4; ++i) boxes_[i]->setChecked(ticked[i]);

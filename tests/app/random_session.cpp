@@ -357,13 +357,19 @@ QString RandomSession::checkAfterAction(bool editing)
     }
     const std::vector<ModalSeen>& seen = answerer_->seen();
     const bool yes = std::any_of(seen.begin(), seen.end(), [](const ModalSeen& m) { return m.yes; });
+    // With unsaved changes, leaving asks whether to save them in place of the
+    // leave-program question: Save (done) or Discard lets the window close.
+    const bool dropped = std::any_of(seen.begin(), seen.end(), [](const ModalSeen& m) {
+        return m.look.text == QStringLiteral("บันทึกการเปลี่ยนแปลงหรือไม่")
+            && (m.button == QMessageBox::Save || m.button == QMessageBox::Discard);
+    });
     for (const ModalSeen& m : seen)
         if (m.type == ModalSeen::Type::Box) ++figures_.boxes[QString::fromLatin1(kindName(m.kind))];
     if (yes && window_->isVisible()) {
         // Only when saving the changes first was cancelled or failed.
         if (!window_->hasUnsavedChanges()) return QStringLiteral("Yes to the leave-program question left the window open");
         log_.note(QStringLiteral("the window stays open: its changes were not saved"));
-    } else if (yes) {
+    } else if ((yes || dropped) && !window_->isVisible()) {
         log_.note(QStringLiteral("the window closed after Yes; a new one opens"));
         openWindow();
         return {};

@@ -77,12 +77,13 @@ bool statesZero(app::MainWindow* w)
 // separator, blanks, letters, Thai and the other separator among them.
 QString pasted(int n, const QString& separator)
 {
-    switch (n % 6) {
+    switch (n % 7) {
     case 0: return QString::number(n) + separator + "25";
     case 1: return QString();
     case 2: return QString("  %1 ").arg(n);
     case 3: return QString("สามสิบ%1 ตัน").arg(n);
     case 4: return QString("1,2.3x%1").arg(n);
+    case 5: return QChar(0xFEFF) + QString::number(n);  // a byte-order mark first, as some copied texts carry
     default: return QString("30%1.0").arg(n);
     }
 }

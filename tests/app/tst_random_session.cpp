@@ -20,6 +20,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStandardPaths>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 #include <cstdio>
@@ -184,6 +185,12 @@ private slots:
         QFETCH(quint64, seed);
         QTemporaryDir output;
         QVERIFY(output.isValid());
+        // Each seed starts with no sections of the user's and no recent files,
+        // in a folder of its own (QtTest's test mode would otherwise put them
+        // in one folder shared by every run).
+        QTemporaryDir config;
+        QVERIFY(config.isValid());
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, config.path());
         SessionOptions options;
         options.seed = seed;
         options.actions = settings.actions;
