@@ -1,3 +1,4 @@
+#include "chart_actors.h"
 #include "window_actor.h"
 
 namespace random_session {
@@ -5,6 +6,8 @@ namespace random_session {
 std::vector<std::unique_ptr<WindowActor>> makeWindowActors()
 {
     std::vector<std::unique_ptr<WindowActor>> actors;
+    actors.push_back(makeChartActor());
+    actors.push_back(makeCapacityActor());
     return actors;
 }
 
