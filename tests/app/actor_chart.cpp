@@ -229,7 +229,10 @@ public:
         for (const char* name : {"chartprint", "chartpdf", "chartcsv"})
             if (child<QPushButton>(window, name)->isEnabled() != enabled)
                 return QStringLiteral("%1 is %2").arg(QLatin1String(name), enabled ? "disabled" : "enabled");
-        return infOrNanShown(window);
+        // The message may quote a hammer as typed; its own words hold no inf or nan.
+        if (showsInfOrNan(QString(message_).remove(QLatin1Char('"') + quotedHammer_ + QLatin1Char('"'))))
+            return QStringLiteral("chartmessage shows \"%1\"").arg(message_);
+        return infOrNanShown(window, QStringLiteral("chartmessage"));
     }
 
     QString boxName(const BoxLook& look) const override
@@ -256,11 +259,14 @@ private:
         const calc::HeightRows rows = calc::heightRows(text("heightfrom").toStdString(), text("heightto").toStdString(),
                                                        text("heightstep").toStdString(), separator);
         QString problem = rows.problem ? QString::fromUtf8(calc::rangeProblemText(*rows.problem)) : QString();
+        quotedHammer_.clear();
         calc::ChartRequest request;
         request.heights = rows.texts;
         for (const QString& hammer : text("hammers").split(QRegularExpression(QStringLiteral("[\\s;]+")), Qt::SkipEmptyParts)) {
-            if (problem.isEmpty() && !calc::textToNumber(hammer.toStdString(), separator))
+            if (problem.isEmpty() && !calc::textToNumber(hammer.toStdString(), separator)) {
                 problem = QStringLiteral("น้ำหนักลูกตุ้ม \"%1\" ต้องเป็นตัวเลข").arg(hammer);
+                quotedHammer_ = hammer;
+            }
             request.hammers.push_back(hammer.toStdString());
         }
         for (int i = 0; i < 4; ++i)
@@ -339,6 +345,7 @@ private:
     calc::ChartRequest cached_;
     ChartShown expected_;
     QString message_;
+    QString quotedHammer_;  // the hammer text the message quotes
 };
 
 }  // namespace

@@ -166,10 +166,10 @@ QString checkPrinted(ActorContext& ctx, bool enabled)
     return {};
 }
 
-QString infOrNanShown(const QWidget& window)
+QString infOrNanShown(const QWidget& window, const QString& quoting)
 {
     for (const QLabel* label : window.findChildren<QLabel*>())
-        if (showsInfOrNan(label->text())) return QStringLiteral("%1 shows \"%2\"").arg(label->objectName(), label->text());
+        if (label->objectName() != quoting && showsInfOrNan(label->text())) return QStringLiteral("%1 shows \"%2\"").arg(label->objectName(), label->text());
     for (const QAbstractButton* button : window.findChildren<QAbstractButton*>())
         if (showsInfOrNan(button->text())) return QStringLiteral("%1 shows \"%2\"").arg(button->objectName(), button->text());
     return {};

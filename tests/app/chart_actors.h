@@ -42,8 +42,9 @@ QString checkSaved(ActorContext& ctx, const FileChoice& choice, bool enabled, co
 // failure box came up and no file is left.
 QString checkPrinted(ActorContext& ctx, bool enabled);
 
-// A label, field or button of `window` that shows inf or nan.
-QString infOrNanShown(const QWidget& window);
+// A label or button of `window` that shows inf or nan, but for the label
+// named `quoting`, which the actor checks itself.
+QString infOrNanShown(const QWidget& window, const QString& quoting = {});
 
 // Runs the window's pending zero timers (its refresh after a change).
 void settle(QWidget& window);
