@@ -193,6 +193,8 @@ public:
             QTest::mouseClick(button, Qt::LeftButton);
             if (QString fault = checkSaved(ctx, choice, enabled, QString::fromUtf8(kChartSaveFailure)); !fault.isEmpty())
                 return fault;
+            const QAbstractItemModel& model = *child<QTableView>(window, "charttable")->model();
+            ctx.log.note(QStringLiteral("the table: %1 rows, %2 columns").arg(model.rowCount()).arg(model.columnCount()));
             if (!enabled || choice.kind != FileChoice::NewFile) return {};
             QString fault = csv ? csvAgainstTable(window, choice.path) : QString();
             QFile::remove(choice.path);
