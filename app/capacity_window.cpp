@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "app/common_dialog.h"
@@ -55,6 +56,11 @@ CapacityWindow::CapacityWindow(std::vector<FormulaTab*> tabs, CommonDialog& dial
     setWindowIcon(icons::windowIcon());
     setAttribute(Qt::WA_DeleteOnClose);
 
+    graphDue_ = new QTimer(this);
+    graphDue_->setSingleShot(true);
+    graphDue_->setInterval(0);
+    connect(graphDue_, &QTimer::timeout, this, &CapacityWindow::redrawGraph);
+
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(buildRecord());
     layout->addWidget(buildResults());
@@ -78,6 +84,7 @@ CapacityWindow::CapacityWindow(std::vector<FormulaTab*> tabs, CommonDialog& dial
 
     for (FormulaTab* tab : tabs_) connect(tab, &FormulaTab::inputsChanged, this, &CapacityWindow::refresh);
     refresh();
+    redrawGraph();
     resize(860, 900);
 }
 
@@ -241,7 +248,12 @@ void CapacityWindow::refresh()
     const bool recordRead = calc::recordSet(study_.record.form, study_.record.value, study_.decimalSeparator).has_value();
     recordMessage_->setText(recordRead ? QString() : QString::fromUtf8(calc::kRecordNotPositive));
     for (std::size_t i = 0; i < rows_.size(); ++i) showRow(rows_[i], study_.entries[i]);
+    graphDue_->start();
+}
 
+void CapacityWindow::redrawGraph()
+{
+    graphDue_->stop();
     QChart* old = chartView_->chart();
     chartView_->setChart(report::makeChart(report::bearingChart(study_, kScreenChart)));
     delete old;

@@ -3,7 +3,9 @@
 // set (of the last ten blows, or the blows per 30 cm) in; for each tab the
 // load the record proves, the tab's required load and the verdict, or the
 // tab's message; the bearing graph; print and save as PDF. It follows the
-// tabs' inputs and its own as they change, without a button. Not modal.
+// tabs' inputs and its own as they change, without a button: the lines at
+// once, the graph when the event loop next runs (once for a burst of keys
+// or a file's many fields). Not modal.
 #include <QWidget>
 #include <array>
 #include <vector>
@@ -16,6 +18,7 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class QSpinBox;
+class QTimer;
 
 namespace app {
 
@@ -51,6 +54,7 @@ private:
     QWidget* buildGraph();
     calc::DrivingRecord record() const;
     void showRow(Row& row, const report::CapacityEntry& entry);
+    void redrawGraph();
 
     std::vector<FormulaTab*> tabs_;
     CommonDialog& dialog_;
@@ -65,6 +69,7 @@ private:
     QSpinBox* from_ = nullptr;
     QSpinBox* to_ = nullptr;
     QChartView* chartView_ = nullptr;
+    QTimer* graphDue_ = nullptr;
 };
 
 }  // namespace app

@@ -41,9 +41,10 @@ QColor paletteColour(int index)
     return QColor(kPalette[((index % count) + count) % count]);
 }
 
-QFont chartFont(int pixels, bool bold = false)
+// The report's font at `pixels`; `report` is looked up once for a whole
+// chart, the lookup asking the font database for family after family.
+QFont chartFont(const std::optional<ReportFont>& report, int pixels, bool bold = false)
 {
-    const std::optional<ReportFont> report = reportFont();
     QFont font = report ? QFont(report->family) : QFont();
     const double scale = report ? report->scale : 1.0;
     font.setPixelSize(std::max(1, static_cast<int>(pixels * scale + 0.5)));
@@ -117,12 +118,12 @@ QAreaSeries* makeBand(const Band& band, std::size_t index, std::size_t count, co
     return area;
 }
 
-QValueAxis* makeAxis(const Axis& axis, AxisRange range)
+QValueAxis* makeAxis(const Axis& axis, AxisRange range, const std::optional<ReportFont>& font)
 {
     auto* value = new QValueAxis;
     value->setTitleText(QString::fromStdString(axis.title));
-    value->setTitleFont(chartFont(kAxisTitlePixels));
-    value->setLabelsFont(chartFont(kLabelPixels));
+    value->setTitleFont(chartFont(font, kAxisTitlePixels));
+    value->setLabelsFont(chartFont(font, kLabelPixels));
     value->setRange(range.min, range.max);
     value->setReverse(axis.reversed);
     value->setLabelFormat(QStringLiteral("%.4g"));
@@ -136,6 +137,7 @@ QValueAxis* makeAxis(const Axis& axis, AxisRange range)
 
 QChart* makeChart(const Chart& chart)
 {
+    const std::optional<ReportFont> font = reportFont();
     auto* qchart = new QChart;
     qchart->setAnimationOptions(QChart::NoAnimation);
     qchart->setTheme(QChart::ChartThemeLight);
@@ -146,19 +148,19 @@ QChart* makeChart(const Chart& chart)
     qchart->layout()->setContentsMargins(0, 0, 0, 0);
     qchart->setLocalizeNumbers(true);
     qchart->setTitle(QString::fromStdString(chart.title));
-    qchart->setTitleFont(chartFont(kTitlePixels, true));
+    qchart->setTitleFont(chartFont(font, kTitlePixels, true));
     qchart->setTitleBrush(QBrush(Qt::black));
 
     QLegend* legend = qchart->legend();
     // A few entries fit in a row below the plot; more stand in a column beside it.
     legend->setAlignment(chart.series.size() > kMostEntriesBelow ? Qt::AlignRight : Qt::AlignBottom);
-    legend->setFont(chartFont(kLabelPixels));
+    legend->setFont(chartFont(font, kLabelPixels));
     legend->setLabelColor(Qt::black);
     // Each entry drawn as its series is (solid or dashed line, or marker).
     legend->setMarkerShape(QLegend::MarkerShapeFromSeries);
 
-    QValueAxis* x = makeAxis(chart.x, axisRange(chart, true));
-    QValueAxis* y = makeAxis(chart.y, axisRange(chart, false));
+    QValueAxis* x = makeAxis(chart.x, axisRange(chart, true), font);
+    QValueAxis* y = makeAxis(chart.y, axisRange(chart, false), font);
     // An axis with given bounds keeps them, its ticks at round values inside;
     // one taken from the points is widened to round values.
     for (auto [axis, given] : {std::pair{x, chart.x.min || chart.x.max}, std::pair{y, chart.y.min || chart.y.max}}) {

@@ -1,3 +1,4 @@
+#include "chart_actors.h"
 #include "window_actor.h"
 
 namespace random_session {
@@ -10,6 +11,8 @@ std::vector<std::unique_ptr<WindowActor>> makeWindowActors()
     std::vector<std::unique_ptr<WindowActor>> actors;
     actors.push_back(makeSectionTableActor());
     actors.push_back(makeFilesActor());
+    actors.push_back(makeChartActor());
+    actors.push_back(makeCapacityActor());
     return actors;
 }
 
