@@ -276,7 +276,10 @@ QWidget* RecordsWindow::buildForm()
 int RecordsWindow::currentRecord() const
 {
     const QModelIndex current = proxy_->mapToSource(table_->currentIndex());
-    return current.isValid() ? current.row() : -1;
+    // While a record is being removed the table still has its row, and the
+    // view may move to a row past the store's records: that is none.
+    const int row = current.isValid() ? current.row() : -1;
+    return row < static_cast<int>(store_.records().size()) ? row : -1;
 }
 
 void RecordsWindow::selectRecord(int index)

@@ -166,6 +166,28 @@ private slots:
         QCOMPARE(find<QTableView>(records, "recordstable")->model()->rowCount(), 3);
     }
 
+    // The view moves to the row after the one removed while the store holds
+    // one record fewer: the record before the last, in file order or sorted.
+    void deletingAnyRecordKeepsTheWindowUp()
+    {
+        const std::vector<std::tuple<int, Qt::SortOrder, int, std::string>> cases{
+            {-1, Qt::AscendingOrder, 1, "P-003"},  // file order: P-002 deleted, P-003 follows
+            {calc::kMarkColumn, Qt::AscendingOrder, 1, "P-003"},
+            {calc::kMarkColumn, Qt::DescendingOrder, 2, "P-002"},  // P-003 first: P-002 follows
+        };
+        for (const auto& [column, order, deleted, shown] : cases) {
+            QVERIFY(window_->openFile(writeFile("delete.blowcount", workedFile())));
+            app::RecordsWindow* records = open();
+            find<QTableView>(records, "recordstable")->sortByColumn(column, order);
+            records->selectRecord(deleted);
+            QTest::mouseClick(find<QPushButton>(records, "deleterecord"), Qt::LeftButton);
+            QCOMPARE(window_->recordsStore().records().size(), std::size_t(2));
+            QCOMPARE(find<QLineEdit>(records, "recordmark")->text(), QString::fromStdString(shown));
+            window_->recordsStore().undoStack()->undo();
+            QCOMPARE(window_->recordsStore().records(), workedFile().records);
+        }
+    }
+
     void aTabChangeRechecksEveryRecord()
     {
         QVERIFY(window_->openFile(writeFile("tab.blowcount", workedFile())));
