@@ -356,7 +356,12 @@ QString RandomSession::checkAfterAction(bool editing)
         popup->close();
     }
     const std::vector<ModalSeen>& seen = answerer_->seen();
-    const bool yes = std::any_of(seen.begin(), seen.end(), [](const ModalSeen& m) { return m.yes; });
+    // Leaving with changes unsaved asks whether to save them in place of the
+    // leave-program question: Save or Discard there leaves as Yes does.
+    const bool yes = std::any_of(seen.begin(), seen.end(), [](const ModalSeen& m) {
+        return m.yes || (m.look.text == QStringLiteral("บันทึกการเปลี่ยนแปลงหรือไม่")
+                         && (m.button == QMessageBox::Save || m.button == QMessageBox::Discard));
+    });
     for (const ModalSeen& m : seen)
         if (m.type == ModalSeen::Type::Box) ++figures_.boxes[QString::fromLatin1(kindName(m.kind))];
     if (yes && window_->isVisible()) {

@@ -2,9 +2,12 @@
 
 namespace random_session {
 
+std::unique_ptr<WindowActor> makeRecordsActor();  // actor_records.cpp
+
 std::vector<std::unique_ptr<WindowActor>> makeWindowActors()
 {
     std::vector<std::unique_ptr<WindowActor>> actors;
+    actors.push_back(makeRecordsActor());
     return actors;
 }
 
