@@ -11,6 +11,7 @@
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QUndoStack>
+#include <functional>
 
 #include "app/formula_tab.h"
 #include "app/records_model.h"
@@ -185,6 +186,34 @@ private slots:
             QCOMPARE(find<QLineEdit>(records, "recordmark")->text(), QString::fromStdString(shown));
             window_->recordsStore().undoStack()->undo();
             QCOMPARE(window_->recordsStore().records(), workedFile().records);
+        }
+    }
+
+    // A record the filter no longer shows, chosen again or after a tab's
+    // change, leaves the form: what is typed there would go nowhere.
+    void aRecordFilteredOutLeavesTheForm()
+    {
+        QVERIFY(window_->openFile(writeFile("filter.blowcount", workedFile())));
+        app::RecordsWindow* records = open();
+        auto* formula = find<QComboBox>(records, "acceptanceformula");
+        formula->setCurrentIndex(formula->findData("hiley"));
+        auto* filter = find<QComboBox>(records, "statusfilter");
+        auto* mark = find<QLineEdit>(records, "recordmark");
+        const std::vector<std::function<void()>> hideIt{
+            [&] { filter->setCurrentIndex(filter->findData("fails")); },
+            [&] {
+                filter->setCurrentIndex(filter->findData("meets"));
+                records->selectRecord(0);
+                window_->page(Formula::Hiley)->field(0)->setText("");  // no criterion now
+                QTest::qWait(20);
+            }};
+        for (const auto& hide : hideIt) {
+            filter->setCurrentIndex(0);
+            records->selectRecord(0);
+            QCOMPARE(mark->text(), QStringLiteral("P-001"));
+            hide();
+            QCOMPARE(records->currentRecord(), -1);
+            QVERIFY(mark->text().isEmpty() && !mark->isEnabled());
         }
     }
 
