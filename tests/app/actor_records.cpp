@@ -35,6 +35,7 @@
 #include "app/records_window.h"
 #include "calc/formula_names.h"
 #include "calc/outcome.h"
+#include "calc/pile_file.h"
 #include "calc/record_check.h"
 #include "calc/records_csv.h"
 #include "random_texts.h"
@@ -226,9 +227,10 @@ QString RecordsActor::boxName(const BoxLook& look) const
     if (check && look.text == QString::fromUtf8(kSaveFailure)) return QStringLiteral("records: save failure");
     if (check && look.text == QString::fromUtf8(kReadFailure)) return QStringLiteral("records: read failure");
     if (check && look.text.startsWith(QString::fromUtf8(kImportProblems))) return QStringLiteral("records: import problems");
-    // Saving before leaving, when the records typed make the main window ask.
+    // With its reason: records a CSV cannot hold; the pile file saved before
+    // leaving, when the records typed make the main window ask.
     if (check && look.text.startsWith(QString::fromUtf8(kSaveFailure) + QLatin1Char('\n')))
-        return QStringLiteral("pile file: save failure");
+        return QStringLiteral("save failure with its reason");
     // Leaving with records typed and no file open (the main window asks).
     if (look.title == QStringLiteral("ยืนยัน") && look.text == QStringLiteral("บันทึกการเปลี่ยนแปลงหรือไม่")
         && look.icon == QMessageBox::Question
@@ -367,7 +369,10 @@ QString RecordsActor::editField(ActorContext& ctx, QWidget& window)
             return &o - was.records.data() != current && o.mark == typed;
         });
         if (problem == usable) return QStringLiteral("the mark \"%1\" is %2 told").arg(shown(field->text()), problem ? "" : "not");
-        if (r.mark != (usable ? typed : was.records.at(static_cast<std::size_t>(current)).mark))
+        // Typed key by key, each usable mark on the way is stored; an unusable one never.
+        const auto taken = std::count_if(store_->records().begin(), store_->records().end(),
+                                         [&](const calc::PileRecord& o) { return o.mark == r.mark; });
+        if ((usable && r.mark != typed) || r.mark.empty() || taken != 1)
             return QStringLiteral("the record's mark became \"%1\"").arg(qs(r.mark));
     }
     return {};
@@ -485,8 +490,12 @@ QString RecordsActor::exportCsv(ActorContext& ctx, QWidget& window)
     ctx.answerer.setFileAnswer(path);
     QTest::mouseClick(child<QPushButton>(window, "recordscsvexport"), Qt::LeftButton);
     ctx.answerer.clearFileAnswer();
-    if (QString problem = fileBox(ctx, QStringLiteral("records: save failure"), choice == 2); !problem.isEmpty()) return problem;
-    if (choice != 0) return {};
+    calc::PileDocument records;
+    records.records = store_->records();
+    const std::optional<std::string> unwritable = calc::thaiUnsavableRecords(records);
+    const QString box = unwritable ? QStringLiteral("save failure with its reason") : QStringLiteral("records: save failure");
+    if (QString problem = fileBox(ctx, box, choice == 2 || (choice == 0 && unwritable)); !problem.isEmpty()) return problem;
+    if (choice != 0 || unwritable) return {};
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return QStringLiteral("the export wrote no file %1").arg(path);
     const QByteArray bytes = file.readAll();
@@ -638,6 +647,17 @@ QString RecordsActor::check(ActorContext& ctx, QWidget& window)
     const QString label = child<QLabel>(window, "recordcounts")->text();
     if (label != counts) return QStringLiteral("the counts read \"%1\", calc gives \"%2\"").arg(label, counts);
     if (showsInfOrNan(label)) return QStringLiteral("the counts show inf or nan: ") + label;
+    // The verdict after the record's mark, and the mark's problem.
+    const int current = qobject_cast<app::RecordsWindow*>(&window)->currentRecord();
+    // A form open with no record chosen would drop what is typed.
+    for (const char* name : kFields)
+        if (window.findChild<QLineEdit*>(QString::fromUtf8(name))->isEnabled() != (current >= 0))
+            return QStringLiteral("%1 is %2 with %3").arg(QString::fromUtf8(name), current >= 0 ? "disabled" : "enabled",
+                                                          current >= 0 ? "a record chosen" : "no record chosen");
+    QString verdict = child<QLabel>(window, "recordverdict")->text();
+    if (current >= 0) verdict.remove(0, verdict.indexOf(QLatin1Char(':')) + 1);
+    for (const QString& text : {verdict, child<QLabel>(window, "markproblem")->text()})
+        if (showsInfOrNan(text)) return QStringLiteral("the verdict or the mark's problem shows inf or nan: ") + text;
 
     if (openedKnown_ && store_->undoStack()->index() == 0
         && (store_->records() != openedRecords_ || store_->acceptance() != openedAcceptance_))
