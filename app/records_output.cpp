@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 
 #include "app/common_dialog.h"
 #include "app/main_window.h"
@@ -21,6 +22,7 @@
 #include "app/records_window.h"
 #include "app/report_printing.h"
 #include "app/save_text.h"
+#include "calc/pile_file.h"
 #include "calc/record_csv_results.h"
 #include "calc/records_csv.h"
 #include "report/page_painter.h"
@@ -82,6 +84,15 @@ QString importProblemsText(const calc::RecordsCsvImport& import)
     if (import.problemCount > import.problems.size())
         lines << QStringLiteral("และอีก %1 รายการ").arg(import.problemCount - import.problems.size());
     return lines.join(QLatin1Char('\n'));
+}
+
+// Why the records cannot go into a CSV: a control character, which no
+// import takes back (the pile file refuses them alike).
+std::optional<std::string> unwritableRecords(const std::vector<calc::PileRecord>& records)
+{
+    calc::PileDocument document;
+    document.records = records;
+    return calc::thaiUnsavableRecords(document);
 }
 
 bool askReplace(QWidget* owner, const std::vector<std::string>& marks)
@@ -156,6 +167,7 @@ bool RecordsOutput::writePdf(Pages which, const QString& path, bool& stopped)
 bool RecordsOutput::writeCsv(const QString& path) const
 {
     const calc::PileDocument document = main_.document();
+    if (unwritableRecords(document.records)) return false;
     const std::string csv = calc::checkedRecordsCsv(document, calc::checkRecords(document));
     return saveText(path, csv);
 }
@@ -221,7 +233,10 @@ void RecordsOutput::exportCsv()
                                                       QStringLiteral("บันทึกการตอกเสาเข็ม.csv"),
                                                       QStringLiteral("CSV (*.csv)"));
     if (path.isEmpty()) return;
-    if (!writeCsv(path)) showCheckMessage(&window_, QString::fromUtf8(kSaveFailure));
+    const std::optional<std::string> reason = unwritableRecords(main_.recordsStore().records());
+    if (!writeCsv(path))
+        showCheckMessage(&window_, QString::fromUtf8(kSaveFailure)
+                                       + (reason ? QStringLiteral("\n") + QString::fromStdString(*reason) : QString()));
 }
 
 void RecordsOutput::askImport()

@@ -133,8 +133,10 @@ RecordsWindow::RecordsWindow(MainWindow& main, RecordsStore& store)
     pending->setSingleShot(true);
     pending->setInterval(0);
     connect(pending, &QTimer::timeout, this, [this] {
+        const int chosen = currentRecord();
         model_->recheckAll();
         proxy_->invalidate();
+        selectRecord(chosen);  // filtered out now: the form is left empty
     });
     for (calc::Formula formula : {calc::Formula::EngineeringNews, calc::Formula::Hiley, calc::Formula::Danish,
                                   calc::Formula::Janbu})
@@ -191,7 +193,10 @@ QWidget* RecordsWindow::buildTable()
         filter_->addItem(QString::fromUtf8(calc::statusText(status)), QString::fromUtf8(calc::statusName(status)));
     connect(filter_, &QComboBox::currentIndexChanged, this, [this] {
         const QString name = filter_->currentData().toString();
+        const int chosen = currentRecord();
         proxy_->setFilterRegularExpression(name.isEmpty() ? QString() : QStringLiteral("^%1$").arg(name));
+        // The record chosen stays in the form only while the table shows it.
+        selectRecord(chosen);
     });
     auto* add = new QPushButton(QStringLiteral("เพิ่มเสาเข็ม"), panel);
     add->setObjectName(QStringLiteral("addrecord"));
@@ -276,7 +281,10 @@ QWidget* RecordsWindow::buildForm()
 int RecordsWindow::currentRecord() const
 {
     const QModelIndex current = proxy_->mapToSource(table_->currentIndex());
-    return current.isValid() ? current.row() : -1;
+    // While a record is being removed the table still has its row, and the
+    // view may move to a row past the store's records: that is none.
+    const int row = current.isValid() ? current.row() : -1;
+    return row < static_cast<int>(store_.records().size()) ? row : -1;
 }
 
 void RecordsWindow::selectRecord(int index)

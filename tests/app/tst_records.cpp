@@ -11,6 +11,7 @@
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QUndoStack>
+#include <functional>
 
 #include "app/formula_tab.h"
 #include "app/records_model.h"
@@ -164,6 +165,56 @@ private slots:
         for (int i = 0; i < 3; ++i) window_->recordsStore().undoStack()->undo();
         QCOMPARE(window_->recordsStore().records(), workedFile().records);
         QCOMPARE(find<QTableView>(records, "recordstable")->model()->rowCount(), 3);
+    }
+
+    // The view moves to the row after the one removed while the store holds
+    // one record fewer: the record before the last, in file order or sorted.
+    void deletingAnyRecordKeepsTheWindowUp()
+    {
+        const std::vector<std::tuple<int, Qt::SortOrder, int, std::string>> cases{
+            {-1, Qt::AscendingOrder, 1, "P-003"},  // file order: P-002 deleted, P-003 follows
+            {calc::kMarkColumn, Qt::AscendingOrder, 1, "P-003"},
+            {calc::kMarkColumn, Qt::DescendingOrder, 2, "P-002"},  // P-003 first: P-002 follows
+        };
+        for (const auto& [column, order, deleted, shown] : cases) {
+            QVERIFY(window_->openFile(writeFile("delete.blowcount", workedFile())));
+            app::RecordsWindow* records = open();
+            find<QTableView>(records, "recordstable")->sortByColumn(column, order);
+            records->selectRecord(deleted);
+            QTest::mouseClick(find<QPushButton>(records, "deleterecord"), Qt::LeftButton);
+            QCOMPARE(window_->recordsStore().records().size(), std::size_t(2));
+            QCOMPARE(find<QLineEdit>(records, "recordmark")->text(), QString::fromStdString(shown));
+            window_->recordsStore().undoStack()->undo();
+            QCOMPARE(window_->recordsStore().records(), workedFile().records);
+        }
+    }
+
+    // A record the filter no longer shows, chosen again or after a tab's
+    // change, leaves the form: what is typed there would go nowhere.
+    void aRecordFilteredOutLeavesTheForm()
+    {
+        QVERIFY(window_->openFile(writeFile("filter.blowcount", workedFile())));
+        app::RecordsWindow* records = open();
+        auto* formula = find<QComboBox>(records, "acceptanceformula");
+        formula->setCurrentIndex(formula->findData("hiley"));
+        auto* filter = find<QComboBox>(records, "statusfilter");
+        auto* mark = find<QLineEdit>(records, "recordmark");
+        const std::vector<std::function<void()>> hideIt{
+            [&] { filter->setCurrentIndex(filter->findData("fails")); },
+            [&] {
+                filter->setCurrentIndex(filter->findData("meets"));
+                records->selectRecord(0);
+                window_->page(Formula::Hiley)->field(0)->setText("");  // no criterion now
+                QTest::qWait(20);
+            }};
+        for (const auto& hide : hideIt) {
+            filter->setCurrentIndex(0);
+            records->selectRecord(0);
+            QCOMPARE(mark->text(), QStringLiteral("P-001"));
+            hide();
+            QCOMPARE(records->currentRecord(), -1);
+            QVERIFY(mark->text().isEmpty() && !mark->isEnabled());
+        }
     }
 
     void aTabChangeRechecksEveryRecord()

@@ -108,6 +108,19 @@ private slots:
         QVERIFY(records().empty());
     }
 
+    // A control character no import would take back: nothing is written.
+    void recordsWithAControlCharacterAreNotExported()
+    {
+        openDocument(siteFile(), QStringLiteral("control.blowcount"));
+        app::RecordsOutput* output = open();
+        calc::PileRecord typed = records()[1];
+        typed.remarks = "ต่อ\x01";  // pasted into the form
+        window_->recordsStore().editRecord(1, typed);
+        const QString csv = dir_.filePath(QStringLiteral("control.csv"));
+        QVERIFY(!output->writeCsv(csv));
+        QVERIFY(!QFile::exists(csv));
+    }
+
     void aBadCsvImportsNothingAndNamesItsLines()
     {
         openDocument(siteFile(), QStringLiteral("site.blowcount"));

@@ -5,6 +5,7 @@ namespace random_session {
 
 std::unique_ptr<WindowActor> makeSectionTableActor();
 std::unique_ptr<WindowActor> makeFilesActor();
+std::unique_ptr<WindowActor> makeRecordsActor();  // actor_records.cpp
 
 std::vector<std::unique_ptr<WindowActor>> makeWindowActors()
 {
@@ -13,6 +14,7 @@ std::vector<std::unique_ptr<WindowActor>> makeWindowActors()
     actors.push_back(makeFilesActor());
     actors.push_back(makeChartActor());
     actors.push_back(makeCapacityActor());
+    actors.push_back(makeRecordsActor());
     return actors;
 }
 
