@@ -175,8 +175,18 @@ QString RandomSession::typeKeys(int count)
     }
     begin(QStringLiteral("type %1 into %2").arg(described.join(QLatin1Char(' ')), nameOf(keyTarget())));
     for (const TypedKey& key : keys) {
+        // Keys typed into a section list may choose a section (Down, a
+        // letter) or open the list (Space, F4).
+        if (qobject_cast<QComboBox*>(keyTarget())) sectionListClicked_ = true;
         if (QString problem = typeKey(keyTarget(), key); !problem.isEmpty()) return problem;
         if (!window_->isVisible()) break;  // Ctrl+C answered Yes
+        QWidget* popup = QApplication::activePopupWidget();
+        if (auto* list = popup && popup->inherits("QComboBoxPrivateContainer") ? popup->findChild<QAbstractItemView*>() : nullptr) {
+            const bool choose = random_.percent(50);
+            log_.note(choose ? QStringLiteral("the list opened: the row under the cursor chosen with Enter")
+                             : QStringLiteral("the list opened: closed with Esc"));
+            QTest::keyClick(list, choose ? Qt::Key_Return : Qt::Key_Escape);
+        }
     }
     return {};
 }

@@ -84,7 +84,11 @@ RandomSession::RandomSession(const SessionOptions& options, ActionLog& log, Watc
     QLocale::setDefault(options_.locale);
     answerer_ = std::make_unique<ModalAnswerer>(answers_, log_, options_.outputFolder, options_.yesPercent);
     actors_ = makeWindowActors();
+    // Windows share some boxes' words ("ไม่สามารถบันทึกไฟล์ได้"): the window
+    // acting names a box first.
     answerer_->setBoxNamer([this](const BoxLook& look) {
+        if (acting_)
+            if (QString name = acting_->boxName(look); !name.isEmpty()) return name;
         for (const auto& actor : actors_)
             if (QString name = actor->boxName(look); !name.isEmpty()) return name;
         return QString();

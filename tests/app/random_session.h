@@ -153,6 +153,7 @@ private:
     app::PathAsker previousAsker_;
     SessionFigures figures_;
     std::vector<std::unique_ptr<WindowActor>> actors_;
+    WindowActor* acting_ = nullptr;  // the window acting now, if another than the tabs
     long files_ = 0;
 };
 

@@ -75,7 +75,10 @@ QString RandomSession::actInWindow()
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         return {};
     }
-    return actor.act(ctx, *window);
+    acting_ = &actor;
+    QString problem = actor.act(ctx, *window);
+    acting_ = nullptr;
+    return problem;
 }
 
 QString RandomSession::checkOtherWindows()
