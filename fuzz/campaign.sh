@@ -11,7 +11,8 @@
 #   --work     where the growing corpora, the crash inputs and the logs go
 #              (default DIR/fuzz-work); a later campaign goes on from there
 #   TARGET     text_to_number number_text engineering_news hiley danish janbu
-#              report_page pile_file records_csv (default: all)
+#              report_page pile_file records_csv pile_records record_check
+#              (default: all)
 #
 # A crash input is kept as WORK/artifacts/TARGET-crash-...; replay it with
 #   DIR/fuzz/TARGET_fuzzer WORK/artifacts/TARGET-crash-...
@@ -34,14 +35,16 @@ while (($#)); do
     *) TARGETS+=("$1"); shift ;;
   esac
 done
-((${#TARGETS[@]})) || TARGETS=(text_to_number number_text engineering_news hiley danish janbu report_page pile_file records_csv)
+((${#TARGETS[@]})) || TARGETS=(text_to_number number_text engineering_news hiley danish janbu report_page pile_file records_csv
+  pile_records record_check)
 WORK="${WORK:-$BUILD/fuzz-work}"
 mkdir -p "$WORK/artifacts" "$WORK/logs"
 
 dictionary_of() {
   case "$1" in
     report_page) echo fuzz/dictionaries/report.dict ;;
-    pile_file) echo fuzz/dictionaries/pile_file.dict ;;
+    pile_file|pile_records) echo fuzz/dictionaries/pile_file.dict ;;
+    record_check) echo fuzz/dictionaries/record_check.dict ;;
     *) echo fuzz/dictionaries/calculator.dict ;;
   esac
 }

@@ -5,8 +5,10 @@
 #      UndefinedBehaviorSanitizer (build-asan/), the report target fuzzing
 #      beside the build;
 #   3. runs the calculator targets for half a minute each, two at a time;
-#   4. runs every test in the sanitizer build, the two number targets and the
-#      pile-file reader fuzzing for a quarter of a minute each beside the tests.
+#   4. runs every test in the sanitizer build, the two number targets, the
+#      pile-file reader, the records' CSV import, the pile files with sections
+#      and records and the record check fuzzing for a quarter of a minute each
+#      beside the tests.
 # It prints one line a test (fitted to 100 columns; ctest's own output stays
 # in build-asan/ctest-output.txt), ctest's summary, the fuzz figures and a
 # closing line "Tests: N passed, N failed, N skipped".
@@ -47,7 +49,8 @@ bash scripts/build.sh build-asan -DBLOWCOUNT_SANITIZE=ON "-DCMAKE_CXX_FLAGS_RELW
 wait "$report_fuzz" || status=1
 fuzz "$FUZZ_SECONDS" 2 engineering_news hiley danish janbu >"$FUZZ_WORK/calculators.txt" 2>&1 || status=1
 
-fuzz $((FUZZ_SECONDS / 2)) 1 text_to_number number_text pile_file records_csv >"$FUZZ_WORK/numbers.txt" 2>&1 &
+fuzz $((FUZZ_SECONDS / 2)) 1 text_to_number number_text pile_file records_csv pile_records record_check \
+  >"$FUZZ_WORK/numbers.txt" 2>&1 &
 number_fuzz=$!
 tests=0
 ctest --test-dir build-asan --output-on-failure --timeout 300 >build-asan/ctest-output.txt 2>&1 || tests=1
