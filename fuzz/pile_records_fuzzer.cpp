@@ -114,16 +114,6 @@ std::vector<std::string> parts(std::string_view line, std::size_t count)
     return out;
 }
 
-std::vector<std::string> list(std::string_view text)
-{
-    std::vector<std::string> items;
-    if (text.empty()) return items;
-    for (std::size_t semi; (semi = text.find(';')) != std::string_view::npos; text.remove_prefix(semi + 1))
-        items.emplace_back(text.substr(0, semi));
-    items.emplace_back(text);
-    return items;
-}
-
 calc::Formula boxedTab(unsigned char byte)
 {
     static const calc::Formula boxed[] = {calc::Formula::Hiley, calc::Formula::Danish, calc::Formula::Janbu};
@@ -164,7 +154,8 @@ void edit(calc::PileDocument& d, std::string_view line, std::vector<std::string>
         }
     } else if (op == 'R' && d.records.size() < kMaxRecords) {
         const std::vector<std::string> p = parts(line.substr(1), 10);
-        d.records.push_back({p[0], p[1], p[2], p[3], p[4], p[5], list(p[6]), list(p[7]), p[8], p[9]});
+        d.records.push_back(
+            {p[0], p[1], p[2], p[3], p[4], p[5], fuzz::semicolonList(p[6]), fuzz::semicolonList(p[7]), p[8], p[9]});
     } else if (op == 'A') {
         static const char* names[] = {"engineering-news", "hiley", "danish", "janbu", calc::kStrictest};
         const std::vector<std::string> p = parts(line.substr(std::min<std::size_t>(line.size(), 2)), 2);

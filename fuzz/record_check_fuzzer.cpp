@@ -80,16 +80,6 @@ void requireText(const std::string& text, const std::string& what, const fuzz::C
                  what + " " + fuzz::quoted(text) + " for " + context());
 }
 
-std::vector<std::string> list(std::string_view text)
-{
-    std::vector<std::string> items;
-    if (text.empty()) return items;
-    for (std::size_t semi; (semi = text.find(';')) != std::string_view::npos; text.remove_prefix(semi + 1))
-        items.emplace_back(text.substr(0, semi));
-    items.emplace_back(text);
-    return items;
-}
-
 calc::PileRecord recordOf(std::string_view line, std::size_t n)
 {
     std::vector<std::string> p;
@@ -102,8 +92,8 @@ calc::PileRecord recordOf(std::string_view line, std::size_t n)
     r.hammer = p[0];
     r.drop = p[1];
     r.depth = p[2];
-    r.blows = list(p[3]);
-    r.sets = list(p[4]);
+    r.blows = fuzz::semicolonList(p[3]);
+    r.sets = fuzz::semicolonList(p[4]);
     return r;
 }
 

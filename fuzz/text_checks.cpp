@@ -156,4 +156,14 @@ bool roundsTo(long double written, double value, int significant)
     return std::fabs(written - value) <= halfUnit + magnitude * 0x1p-60L;
 }
 
+std::vector<std::string> semicolonList(std::string_view text)
+{
+    std::vector<std::string> items;
+    if (text.empty()) return items;
+    for (std::size_t semi; (semi = text.find(';')) != std::string_view::npos; text.remove_prefix(semi + 1))
+        items.emplace_back(text.substr(0, semi));
+    items.emplace_back(text);
+    return items;
+}
+
 }  // namespace fuzz

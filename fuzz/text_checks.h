@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace fuzz {
 
@@ -42,5 +43,8 @@ std::optional<WrittenNumber> readWrittenNumber(std::string_view text, std::strin
 // Whether `written` is `value` rounded to `significant` digits: no farther from
 // it than half a unit in the last of those digits (value finite).
 bool roundsTo(long double written, double value, int significant);
+
+// The items of a list written "a;b;c" in an edit line; none for an empty text.
+std::vector<std::string> semicolonList(std::string_view text);
 
 }  // namespace fuzz
