@@ -11,6 +11,7 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QTest>
 
@@ -21,6 +22,14 @@ namespace random_session {
 namespace {
 
 constexpr int kStuckMs = 3000;  // a modal window still up this long after its answer is stuck
+constexpr int kLongestWorkMs = 60000;  // a progress dialog still up this long is stuck
+
+// The records window's progress over many pages, which closes when the pages
+// are done.
+bool isPageProgress(const QWidget* modal)
+{
+    return qobject_cast<const QProgressDialog*>(modal) && modal->objectName() == QStringLiteral("recordsprogress");
+}
 
 }  // namespace
 
@@ -43,7 +52,7 @@ void ModalAnswerer::poll()
     QWidget* modal = QApplication::activeModalWidget();
     if (!modal || !modal->isVisible()) return;
     if (modal == answered_) {
-        if (answeredAt_.elapsed() < kStuckMs) return;
+        if (answeredAt_.elapsed() < (isPageProgress(modal) ? kLongestWorkMs : kStuckMs)) return;
         violation(QStringLiteral("a modal window (%1) stayed up %2 ms after its answer").arg(modal->windowTitle()).arg(kStuckMs));
         if (auto* dialog = qobject_cast<QDialog*>(modal)) dialog->done(QDialog::Rejected);
         else modal->close();
@@ -61,6 +70,14 @@ void ModalAnswerer::poll()
         answerPrinterDialog(*dialog);
     } else if (auto* files = qobject_cast<QFileDialog*>(modal)) {
         answerFileDialog(*files);
+    } else if (isPageProgress(modal)) {
+        // Left to run: the pages asked for are written.
+        ModalSeen progress;
+        progress.type = ModalSeen::Type::Other;
+        progress.title = modal->windowTitle();
+        progress.answer = QStringLiteral("left to run");
+        seen_.push_back(progress);
+        log_.note(QStringLiteral("progress \"%1\" left to run").arg(progress.title));
     } else {
         ModalSeen other;
         other.type = ModalSeen::Type::Other;
