@@ -7,7 +7,7 @@
 //                          [QtTest options]
 //
 // or the environment: BLOWCOUNT_SESSION_SEED, BLOWCOUNT_SESSION_SEEDS,
-// BLOWCOUNT_SESSION_ACTIONS. Defaults: seeds 1 to 3, 2,000 actions each.
+// BLOWCOUNT_SESSION_ACTIONS. Defaults: seeds 1 to 3, 1,500 actions each.
 // A failure prints its seed, the number of the failing action and the actions
 // before it; --seed N --seeds 1 --actions <that number> replays it.
 #include <QApplication>
@@ -45,7 +45,7 @@ namespace {
 struct Settings {
     std::uint64_t seed = 1;
     int seeds = 3;
-    long actions = 2000;
+    long actions = 1500;
     int yesPercent = 4;
     int hangSeconds = 60;
     bool printActions = false;
