@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include <QStringDecoder>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
