@@ -25,15 +25,7 @@ namespace random_session {
 
 namespace {
 
-constexpr calc::Formula kFormulas[] = {calc::Formula::EngineeringNews, calc::Formula::Hiley, calc::Formula::Danish,
-                                       calc::Formula::Janbu};
 const char* const kPdfFailure = "ไม่สามารถบันทึกไฟล์ PDF ได้";
-
-template <typename T>
-T* child(const QWidget& window, const QString& name)
-{
-    return window.findChild<T*>(name);
-}
 
 QString utf8(const std::string& text) { return QString::fromStdString(text); }
 

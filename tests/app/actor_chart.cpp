@@ -28,15 +28,7 @@ namespace random_session {
 
 namespace {
 
-constexpr calc::Formula kFormulas[] = {calc::Formula::EngineeringNews, calc::Formula::Hiley, calc::Formula::Danish,
-                                       calc::Formula::Janbu};
 const char* const kChartSaveFailure = "ไม่สามารถบันทึกไฟล์ได้";
-
-template <typename T>
-T* child(const QWidget& window, const char* name)
-{
-    return window.findChild<T*>(QString::fromLatin1(name));
-}
 
 QString utf8(const std::string& text) { return QString::fromStdString(text); }
 

@@ -243,12 +243,6 @@ QString RecordsActor::boxName(const BoxLook& look) const
     return {};
 }
 
-template <typename T>
-T* child(QWidget& window, const char* name)
-{
-    return window.findChild<T*>(QString::fromUtf8(name));
-}
-
 QString RecordsActor::act(ActorContext& ctx, QWidget& window)
 {
     watch(ctx.main.recordsStore());

@@ -34,12 +34,6 @@ std::string sep() { return QLocale().decimalPoint().toStdString(); }
 QString q(const std::string& text) { return QString::fromStdString(text); }
 std::size_t builtIns() { return calc::builtInSections().size(); }
 
-template <typename T>
-T* child(QWidget& window, const char* name)
-{
-    return window.findChild<T*>(QString::fromLatin1(name));
-}
-
 // The row as the fields show it (numbers with the locale's separator).
 calc::SectionRow typed(QWidget& w)
 {

@@ -7,11 +7,16 @@
 #include <functional>
 #include <memory>
 
+#include "calc/tab_texts.h"
 #include "window_actor.h"
 
 class QLineEdit;
 
 namespace random_session {
+
+// The tabs, in the order the chart and the capacity check list them.
+inline constexpr calc::Formula kFormulas[] = {calc::Formula::EngineeringNews, calc::Formula::Hiley,
+                                              calc::Formula::Danish, calc::Formula::Janbu};
 
 std::unique_ptr<WindowActor> makeChartActor();
 std::unique_ptr<WindowActor> makeCapacityActor();

@@ -6,6 +6,7 @@
 // open ones, and asks the actor for one action at a time; after every action
 // of the session, in whatever window, each open window's actor checks it.
 #include <QString>
+#include <QWidget>
 #include <memory>
 #include <vector>
 
@@ -13,8 +14,6 @@
 #include "defined_boxes.h"
 #include "modal_answerer.h"
 #include "session_random.h"
-
-class QWidget;
 
 namespace app {
 class MainWindow;
@@ -77,6 +76,13 @@ public:
     // The main window was replaced: every window of the old one is gone.
     virtual void reset() {}
 };
+
+// The control of `window` named `name`, by objectName; nullptr when none is.
+template <typename T>
+T* child(const QWidget& window, const QString& name)
+{
+    return window.findChild<T*>(name);
+}
 
 // Every window's actor, in a fixed order (the seed replays the same choices).
 std::vector<std::unique_ptr<WindowActor>> makeWindowActors();
