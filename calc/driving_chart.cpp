@@ -131,7 +131,7 @@ struct FormulaCells {
 };
 
 FormulaCells formulaCells(const TabInputs& tab, const std::vector<ChartRow>& rows,
-                          const std::vector<std::optional<std::string>>& blocks)
+                          const std::vector<std::optional<std::string>>& blocks, bool workableHeights)
 {
     const FormulaInfo& info = formulaInfo(tab.formula);
     const int hField = *fieldIndex(info, "h");
@@ -143,12 +143,14 @@ FormulaCells formulaCells(const TabInputs& tab, const std::vector<ChartRow>& row
     // The workable heights first: a refusal there that no row mends takes the
     // columns away before any row is calculated.
     for (const std::optional<std::string>& hammer : blocks) {
-        WorkableRange range = workableRange(tab, hammer);
+        WorkableRange range;
+        if (workableHeights) range = workableRange(tab, hammer);
+        else range.refusal = workableRefusal(tab, hammer);
         if (range.refusal && rowIndependent(*range.refusal, hField, rowW)) {
             out.column = {tab.formula, false, range.refusal->kind, std::move(range.refusal->message), {}};
             return out;
         }
-        out.column.workable.push_back(std::move(range));
+        if (workableHeights) out.column.workable.push_back(std::move(range));
     }
 
     TabInputs inputs = tab;
@@ -198,12 +200,13 @@ DrivingChart buildDrivingChart(const ChartRequest& request)
         std::vector<std::future<FormulaCells>> pending;
         for (std::size_t t = 0; t + 1 < request.tabs.size(); ++t)
             pending.push_back(std::async(std::launch::async, formulaCells, std::cref(request.tabs[t]),
-                                         std::cref(chart.rows), std::cref(blocks)));
-        FormulaCells last = formulaCells(request.tabs.back(), chart.rows, blocks);
+                                         std::cref(chart.rows), std::cref(blocks), request.workableHeights));
+        FormulaCells last = formulaCells(request.tabs.back(), chart.rows, blocks, request.workableHeights);
         for (std::future<FormulaCells>& result : pending) formulas.push_back(result.get());
         formulas.push_back(std::move(last));
     } else {
-        for (const TabInputs& tab : request.tabs) formulas.push_back(formulaCells(tab, chart.rows, blocks));
+        for (const TabInputs& tab : request.tabs)
+            formulas.push_back(formulaCells(tab, chart.rows, blocks, request.workableHeights));
     }
 
     for (FormulaCells& formula : formulas) {

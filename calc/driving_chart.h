@@ -91,6 +91,9 @@ struct ChartRequest {
     std::vector<TabInputs> tabs;       // the chosen formulas as their tabs stand, in order
     std::vector<std::string> heights;  // row texts
     std::vector<std::string> hammers;  // texts for the hammer-weight field, or none
+    // Without them the columns have no `workable`; the cells, the markers and
+    // the columns a refusal takes away stay the same.
+    bool workableHeights = true;
 };
 
 DrivingChart buildDrivingChart(const ChartRequest& request);

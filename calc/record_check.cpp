@@ -107,7 +107,8 @@ const RecordChecker::Found& RecordChecker::criterion(const std::string& hammer, 
     // One driving-chart row per tab: its own h when the record gives none.
     Found found;
     for (const TabInputs& tab : tabs_) {
-        ChartRequest request{{tab}, {drop.empty() ? fieldText(tab, "h") : drop}, {}};
+        // The row alone: a record has no use for the workable heights.
+        ChartRequest request{{tab}, {drop.empty() ? fieldText(tab, "h") : drop}, {}, false};
         if (!hammer.empty()) request.hammers = {hammer};
         const DrivingChart chart = buildDrivingChart(request);
         const ChartRow& row = chart.rows.front();

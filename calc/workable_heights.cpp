@@ -37,6 +37,18 @@ private:
     std::string W_;
 };
 
+// A refusal at the lowest drop is one no drop mends: the fields are read,
+// and the divisors checked, before the drop.
+std::optional<TabOutcome> refusalOf(TabOutcome lowest)
+{
+    switch (lowest.kind) {
+    case OutcomeKind::Ok:
+    case OutcomeKind::Negative:
+    case OutcomeKind::ZeroSet: return std::nullopt;
+    default: return lowest;
+    }
+}
+
 bool provesLoad(const TabOutcome& outcome) { return outcome.kind == OutcomeKind::Ok && outcome.S && *outcome.S > 0; }
 
 // The least k in (low, high] where `holds` is true, given that it is false at
@@ -65,15 +77,8 @@ WorkableRange workableRange(const TabInputs& tab, const std::optional<std::strin
     WorkableRange range;
     range.W = calculation.W();
 
-    // A refusal at the lowest drop is one no drop mends: the fields are read,
-    // and the divisors checked, before the drop.
-    const TabOutcome lowest = calculation.at(1);
-    switch (lowest.kind) {
-    case OutcomeKind::Ok:
-    case OutcomeKind::Negative:
-    case OutcomeKind::ZeroSet: break;
-    default: range.refusal = lowest; return range;
-    }
+    range.refusal = refusalOf(calculation.at(1));
+    if (range.refusal) return range;
 
     const auto accepted = [&](int k) { return calculation.at(k).kind != OutcomeKind::DropTooHigh; };
     constexpr int kAlwaysTaken = 100;  // 10 cm
@@ -88,6 +93,11 @@ WorkableRange workableRange(const TabInputs& tab, const std::optional<std::strin
     const int from = proves(1) ? 1 : firstHolding(1, top, proves);
     range.from = gridText(from, calculation.separator());
     return range;
+}
+
+std::optional<TabOutcome> workableRefusal(const TabInputs& tab, const std::optional<std::string>& hammer)
+{
+    return refusalOf(GridCalculation(tab, hammer).at(1));
 }
 
 std::string workableLine(Formula formula, const WorkableRange& range)

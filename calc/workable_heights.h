@@ -35,6 +35,10 @@ struct WorkableRange {
 // The range of `tab` with its own hammer, or with `hammer` in the W field.
 WorkableRange workableRange(const TabInputs& tab, const std::optional<std::string>& hammer = std::nullopt);
 
+// Only the range's refusal: the one calculation at the lowest drop that
+// decides it, without looking for either end.
+std::optional<TabOutcome> workableRefusal(const TabInputs& tab, const std::optional<std::string>& hammer = std::nullopt);
+
 // The drop height k / 10 as the grid's text, with the tab's separator.
 std::string gridText(int tenths, std::string_view decimalSeparator);
 

@@ -3,10 +3,11 @@
 # executions, corpus size and crashes. Exits non-zero when a target crashed,
 # broke an invariant, hung or failed to run.
 #
-#   bash fuzz/campaign.sh [--build DIR] [--seconds N] [--jobs N] [--work DIR] [TARGET ...]
+#   bash fuzz/campaign.sh [--build DIR] [--seconds N | --runs N] [--jobs N] [--work DIR] [TARGET ...]
 #
 #   --build    the fuzz build (default build-fuzz; see fuzz/CMakeLists.txt)
 #   --seconds  how long each target runs (default 600)
+#   --runs     instead: how many inputs each target tries, however long it takes
 #   --jobs     how many targets run at once (default 2)
 #   --work     where the growing corpora, the crash inputs and the logs go
 #              (default DIR/fuzz-work); a later campaign goes on from there
@@ -21,6 +22,7 @@ cd "$(dirname "$0")/.."
 
 BUILD=build-fuzz
 SECONDS_EACH=600
+RUNS=""
 JOBS=2
 WORK=""
 TARGETS=()
@@ -28,9 +30,10 @@ while (($#)); do
   case "$1" in
     --build) BUILD="$2"; shift 2 ;;
     --seconds) SECONDS_EACH="$2"; shift 2 ;;
+    --runs) RUNS="$2"; shift 2 ;;
     --jobs) JOBS="$2"; shift 2 ;;
     --work) WORK="$2"; shift 2 ;;
-    -h|--help) sed -n '2,18p' "$0"; exit 0 ;;
+    -h|--help) sed -n '2,19p' "$0"; exit 0 ;;
     -*) echo "campaign.sh: unknown option $1" >&2; exit 2 ;;
     *) TARGETS+=("$1"); shift ;;
   esac
@@ -59,18 +62,21 @@ run_target() {
     echo 127 >"$WORK/logs/$target.status"
     return
   fi
-  local status=0
+  local status=0 limit=(-max_total_time="$SECONDS_EACH") guard=$((SECONDS_EACH + 120))
+  # A count of runs has no time to guard: a day is far beyond any campaign here.
+  [ -n "$RUNS" ] && limit=(-runs="$RUNS") guard=86400
   # The outer timeout only guards against a fuzzer that stops answering;
   # -timeout catches a single input that hangs.
-  timeout --kill-after=30 $((SECONDS_EACH + 120)) \
-    "$binary" -max_total_time="$SECONDS_EACH" -timeout=10 -rss_limit_mb=2048 -max_len=4096 \
+  timeout --kill-after=30 "$guard" \
+    "$binary" "${limit[@]}" -timeout=10 -rss_limit_mb=2048 -max_len=4096 \
       -print_final_stats=1 -dict="$(dictionary_of "$target")" \
       -artifact_prefix="$WORK/artifacts/$target-" \
       "$corpus" "fuzz/corpus/$target" >"$log" 2>&1 || status=$?
   echo "$status" >"$WORK/logs/$target.status"
 }
 
-echo "fuzzing ${#TARGETS[@]} targets for ${SECONDS_EACH} s each, $JOBS at a time; logs in $WORK/logs"
+if [ -n "$RUNS" ]; then each="$RUNS runs"; else each="${SECONDS_EACH} s"; fi
+echo "fuzzing ${#TARGETS[@]} targets for $each each, $JOBS at a time; logs in $WORK/logs"
 started=$(date +%s)
 running=0
 for target in "${TARGETS[@]}"; do

@@ -140,6 +140,41 @@ TEST(DrivingChart, FailuresThatNoRowMendsTakeTheColumnsAway)
     ASSERT_EQ(calc::chartTableTexts(zeroFs, ".").header.size(), 2u + 3 * 2 + 2);
 }
 
+// The record check asks for rows alone: the same chart but for the ranges,
+// whatever refusal the tabs hold, and with the tab's own bad drop as a row.
+TEST(DrivingChart, WithoutWorkableHeightsOnlyTheRangesAreLeftOut)
+{
+    std::vector<std::vector<TabInputs>> cases(5, workedTabs());
+    cases[1][0].texts[0] = "";
+    cases[1][1].texts[1] = "4O";
+    cases[1][2].texts[3] = "0";
+    cases[1][3].boxes = calc::PileBoxes{};
+    cases[2][0].texts[4] = "0";
+    cases[3] = workedTabs(",");
+    for (TabInputs& tab : cases[4]) tab.texts[static_cast<std::size_t>(hField(tab.formula))] = "x";
+    for (std::size_t i = 0; i < cases.size(); ++i)
+        for (const std::vector<std::string>& hammers : {std::vector<std::string>{}, {"0", "3"}})
+            for (const std::vector<std::string>& heights :
+                 {std::vector<std::string>{"100"}, {"x"}, {"5", "x", "400"}}) {
+                SCOPED_TRACE("case " + std::to_string(i) + " with " + std::to_string(hammers.size()) + " hammers");
+                calc::ChartRequest request{cases[i], heights, hammers};
+                const calc::DrivingChart full = calc::buildDrivingChart(request);
+                request.workableHeights = false;
+                const calc::DrivingChart rows = calc::buildDrivingChart(request);
+                EXPECT_EQ(calc::chartTableTexts(rows, ".").header, calc::chartTableTexts(full, ".").header);
+                EXPECT_EQ(calc::chartTableTexts(rows, ".").rows, calc::chartTableTexts(full, ".").rows);
+                EXPECT_EQ(calc::failureLines(rows), calc::failureLines(full));
+                ASSERT_EQ(rows.rows.size(), full.rows.size());
+                for (std::size_t r = 0; r < rows.rows.size(); ++r) {
+                    EXPECT_EQ(rows.rows[r].governing, full.rows[r].governing);
+                    for (std::size_t c = 0; c < rows.rows[r].cells.size(); ++c)
+                        EXPECT_EQ(rows.rows[r].cells[c].message, full.rows[r].cells[c].message);
+                }
+                for (const calc::ChartColumn& column : rows.columns) EXPECT_TRUE(column.workable.empty());
+                EXPECT_FALSE(calc::workableLines(full).empty() && full.anyColumns());
+            }
+}
+
 TEST(DrivingChart, HeightRowsFromTheRange)
 {
     EXPECT_EQ(calc::heightRows("0", "1", "0.1", ".").texts,
