@@ -3,14 +3,16 @@
 // few unmeasured runs of each.
 //
 //   startup_compare --probe PATH --floor PATH [--text-floor PATH]
-//                   [--candidate PATH] [--runs N] [--warmup N]
+//                   [--controls-floor PATH] [--candidate PATH] [--runs N] [--warmup N]
 //                   [--platform LABEL] [--rows FILE]
 //
 // Prints the minimum, median and maximum of every figure, and writes the
 // performance table's rows (ratios of medians, against their targets) into
-// FILE. Two more programs may take their turn in every round, for
-// comparison only: the text floor (a window with one label), and a candidate
-// probe built from a changed `app` to see what a change gains. Exits 1 when a
+// FILE. Three more programs may take their turn in every round, for
+// comparison only: the text floor (a window with one label), the controls
+// floor (Qt's own main window of the program's controls, with no program
+// code), and a candidate probe built from a changed `app` to see what a
+// change gains. Exits 1 when a
 // run fails or misses a mark.
 #include <cstdio>
 #include <cstdlib>
@@ -31,7 +33,7 @@ constexpr double kMemoryRatioTarget = 1.25;
 constexpr double kMainWindowTargetMs = 50;
 
 struct Options {
-    std::string probe, floor, textFloor, candidate, platform = "this platform", rows;
+    std::string probe, floor, textFloor, controlsFloor, candidate, platform = "this platform", rows;
     int runs = 30, warmup = 3;
 };
 
@@ -61,6 +63,7 @@ Options parse(int argc, char* argv[])
         if (flag == "--probe") o.probe = value;
         else if (flag == "--floor") o.floor = value;
         else if (flag == "--text-floor") o.textFloor = value;
+        else if (flag == "--controls-floor") o.controlsFloor = value;
         else if (flag == "--candidate") o.candidate = value;
         else if (flag == "--runs") o.runs = std::atoi(value);
         else if (flag == "--warmup") o.warmup = std::atoi(value);
@@ -69,8 +72,8 @@ Options parse(int argc, char* argv[])
         else fail("unknown option " + flag);
     }
     if (o.probe.empty() || o.floor.empty() || o.runs < 1 || o.warmup < 0)
-        fail("usage: startup_compare --probe PATH --floor PATH [--text-floor PATH] [--candidate PATH] [--runs N] "
-             "[--warmup N] [--platform LABEL] [--rows FILE]");
+        fail("usage: startup_compare --probe PATH --floor PATH [--text-floor PATH] [--controls-floor PATH] "
+             "[--candidate PATH] [--runs N] [--warmup N] [--platform LABEL] [--rows FILE]");
     return o;
 }
 
@@ -170,9 +173,10 @@ int main(int argc, char* argv[])
         runWindow(o.floor, nullptr);
         runProbe(o.probe, nullptr);
         runWindow(o.textFloor, nullptr);
+        runWindow(o.controlsFloor, nullptr);
         runProbe(o.candidate, nullptr);
     }
-    WindowSamples floor, text;
+    WindowSamples floor, text, controls;
     ProbeSamples probe, candidate;
     for (int i = 0; i < o.runs; ++i) {
         // Alternate which goes first, so that neither always follows the other.
@@ -184,12 +188,14 @@ int main(int argc, char* argv[])
             runWindow(o.floor, &floor);
         }
         runWindow(o.textFloor, &text);
+        runWindow(o.controlsFloor, &controls);
         runProbe(o.candidate, &candidate);
     }
 
     std::printf("start-up, %s, %d runs of each after %d unmeasured:\n", o.platform.c_str(), o.runs, o.warmup);
     printSpread("bare window: start to first frame", floor.paintMs, "ms");
     printSpread("window with one label: start to first frame", text.paintMs, "ms");
+    printSpread("window of the program's controls: start to first frame", controls.paintMs, "ms");
     printSpread("blowcount: start to the splash's first frame", probe.splashMs, "ms");
     printSpread("candidate: start to the splash's first frame", candidate.splashMs, "ms");
     printSpread("bare window: processor time to first frame", floor.cpuMs, "ms");
@@ -200,23 +206,29 @@ int main(int argc, char* argv[])
     printSpread("candidate: last tick to the main window's frame", candidate.afterTickMs, "ms");
     printSpread("bare window: peak resident memory", floor.rssMiB, "MiB");
     printSpread("window with one label: peak resident memory", text.rssMiB, "MiB");
+    printSpread("window of the program's controls: peak resident memory", controls.rssMiB, "MiB");
     printSpread("blowcount: peak resident memory", probe.rssMiB, "MiB");
     printSpread("candidate: peak resident memory", candidate.rssMiB, "MiB");
     printSpread("bare window: whole run", floor.wallMs, "ms");
     printSpread("blowcount: whole run", probe.wallMs, "ms");
 
     std::vector<std::string> rows = probeRows("blowcount", probe, floor, o, true);
-    if (!text.paintMs.empty()) {
-        const double floorPaint = bench::median(floor.paintMs), floorRss = bench::median(floor.rssMiB);
-        rows.push_back(bench::tableRow(
-            "(for comparison) start-up to first paint, " + o.platform + ": window with one label ÷ bare window",
-            ratioText(bench::median(text.paintMs), floorPaint, "ms", o.runs), "—", std::string("—")));
-        rows.push_back(bench::tableRow(
-            "(for comparison) processor time to first paint, " + o.platform + ": window with one label ÷ bare window",
-            ratioText(bench::median(text.cpuMs), bench::median(floor.cpuMs), "ms", o.runs), "—", std::string("—")));
-        rows.push_back(bench::tableRow(
-            "(for comparison) peak memory of a whole run, " + o.platform + ": window with one label ÷ bare window",
-            ratioText(bench::median(text.rssMiB), floorRss, "MiB", o.runs), "—", std::string("—")));
+    for (const auto& [name, window] : {std::pair{"window with one label", &text},
+                                        std::pair{"window of the program's controls", &controls}}) {
+        if (window->paintMs.empty()) continue;
+        const std::string who = ": " + std::string(name) + " ÷ bare window";
+        rows.push_back(bench::tableRow("(for comparison) start-up to first paint, " + o.platform + who,
+                                       ratioText(bench::median(window->paintMs), bench::median(floor.paintMs), "ms",
+                                                 o.runs),
+                                       "—", std::string("—")));
+        rows.push_back(bench::tableRow("(for comparison) processor time to first paint, " + o.platform + who,
+                                       ratioText(bench::median(window->cpuMs), bench::median(floor.cpuMs), "ms",
+                                                 o.runs),
+                                       "—", std::string("—")));
+        rows.push_back(bench::tableRow("(for comparison) peak memory of a whole run, " + o.platform + who,
+                                       ratioText(bench::median(window->rssMiB), bench::median(floor.rssMiB), "MiB",
+                                                 o.runs),
+                                       "—", std::string("—")));
     }
     if (!candidate.splashMs.empty())
         for (const std::string& row : probeRows("candidate", candidate, floor, o, false)) rows.push_back(row);

@@ -24,7 +24,7 @@ command -v ninja >/dev/null && GENERATOR=(-G Ninja)
 cmake -S . -B "$BUILD_DIR" "${GENERATOR[@]}" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DBLOWCOUNT_BENCH=ON -DBUILD_TESTING=OFF >/dev/null
 cmake --build "$BUILD_DIR" --parallel "$(nproc)" \
-  --target blowcount_bench bare_window text_window startup_probe startup_compare calculation_counts
+  --target blowcount_bench bare_window text_window controls_window startup_probe startup_compare calculation_counts
 
 BIN="$BUILD_DIR/bench"
 WORK="$(mktemp -d)"
@@ -42,7 +42,7 @@ QT_QPA_PLATFORM=offscreen "$BIN/blowcount_bench" --benchmark_repetitions="$REPET
 for platform in $PLATFORMS; do
   echo "== start-up on $platform ($RUNS runs of each, alternating)"
   compare=("$BIN/startup_compare" --probe "$BIN/startup_probe" --floor "$BIN/bare_window"
-    --text-floor "$BIN/text_window" --runs "$RUNS" --platform "$platform" --rows "$WORK/$platform.rows")
+    --text-floor "$BIN/text_window" --controls-floor "$BIN/controls_window" --runs "$RUNS" --platform "$platform" --rows "$WORK/$platform.rows")
   if [ -n "${CANDIDATE:-}" ]; then compare+=(--candidate "$(realpath "$CANDIDATE")"); fi
   if [ "$platform" = xcb ]; then
     QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1280x1024x24" "${compare[@]}"
