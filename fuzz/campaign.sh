@@ -3,7 +3,8 @@
 # executions, corpus size and crashes. Exits non-zero when a target crashed,
 # broke an invariant, hung or failed to run.
 #
-#   bash fuzz/campaign.sh [--build DIR] [--seconds N | --runs N] [--jobs N] [--work DIR] [TARGET ...]
+#   bash fuzz/campaign.sh [--build DIR] [--seconds N | --runs N] [--jobs N] [--work DIR]
+#                         [--flag -NAME=VALUE ...] [TARGET ...]
 #
 #   --build    the fuzz build (default build-fuzz; see fuzz/CMakeLists.txt)
 #   --seconds  how long each target runs (default 600)
@@ -11,6 +12,7 @@
 #   --jobs     how many targets run at once (default 2)
 #   --work     where the growing corpora, the crash inputs and the logs go
 #              (default DIR/fuzz-work); a later campaign goes on from there
+#   --flag     one more libFuzzer flag for every target, such as -entropic=0
 #   TARGET     text_to_number number_text engineering_news hiley danish janbu
 #              report_page pile_file records_csv pile_records record_check
 #              (default: all)
@@ -25,6 +27,7 @@ SECONDS_EACH=600
 RUNS=""
 JOBS=2
 WORK=""
+FLAGS=()
 TARGETS=()
 while (($#)); do
   case "$1" in
@@ -33,7 +36,8 @@ while (($#)); do
     --runs) RUNS="$2"; shift 2 ;;
     --jobs) JOBS="$2"; shift 2 ;;
     --work) WORK="$2"; shift 2 ;;
-    -h|--help) sed -n '2,19p' "$0"; exit 0 ;;
+    --flag) FLAGS+=("$2"); shift 2 ;;
+    -h|--help) sed -n '2,21p' "$0"; exit 0 ;;
     -*) echo "campaign.sh: unknown option $1" >&2; exit 2 ;;
     *) TARGETS+=("$1"); shift ;;
   esac
@@ -69,7 +73,7 @@ run_target() {
   # -timeout catches a single input that hangs.
   timeout --kill-after=30 "$guard" \
     "$binary" "${limit[@]}" -timeout=10 -rss_limit_mb=2048 -max_len=4096 \
-      -print_final_stats=1 -dict="$(dictionary_of "$target")" \
+      -print_final_stats=1 -dict="$(dictionary_of "$target")" "${FLAGS[@]}" \
       -artifact_prefix="$WORK/artifacts/$target-" \
       "$corpus" "fuzz/corpus/$target" >"$log" 2>&1 || status=$?
   echo "$status" >"$WORK/logs/$target.status"
