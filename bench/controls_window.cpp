@@ -4,7 +4,6 @@
 // a caption, a line edit and a unit), the pile boxes, a section list, three
 // buttons and two wrapped result lines; a menu bar of five menus and a status
 // line. Watched and closed like the bare window.
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
@@ -49,25 +48,20 @@ QWidget* tab(int fields)
 
 int main(int argc, char* argv[])
 {
-    QApplication application(argc, argv);
-    bench::FirstPaintObserver observer([](QWidget& window, qint64 ns) {
-        bench::writeMark("window-painted", ns);
-        window.close();
+    return bench::showFloor(argc, argv, [] {
+        auto window = std::make_unique<QMainWindow>();
+        for (const char* menu : {"แฟ้ม", "แก้ไข", "เครื่องมือ", "หน้าต่าง", "วิธีใช้"}) {
+            QMenu* m = window->menuBar()->addMenu(QString::fromUtf8(menu));
+            for (int i = 0; i < 5; ++i) m->addAction(QStringLiteral("รายการที่ %1").arg(i));
+        }
+        window->statusBar()->addWidget(new QLabel(QStringLiteral("พร้อม")));
+        auto* tabs = new QTabWidget;
+        const int fields[] = {5, 9, 8, 7};
+        const char* names[] = {"Engineering News Formular", "Hiley's Formular", "Danish's Formular",
+                               "Janbu's Formular"};
+        for (int i = 0; i < 4; ++i) tabs->addTab(tab(fields[i]), QString::fromUtf8(names[i]));
+        window->setCentralWidget(tabs);
+        window->resize(800, 600);
+        return window;
     });
-    application.installEventFilter(&observer);
-
-    QMainWindow window;
-    for (const char* menu : {"แฟ้ม", "แก้ไข", "เครื่องมือ", "หน้าต่าง", "วิธีใช้"}) {
-        QMenu* m = window.menuBar()->addMenu(QString::fromUtf8(menu));
-        for (int i = 0; i < 5; ++i) m->addAction(QStringLiteral("รายการที่ %1").arg(i));
-    }
-    window.statusBar()->addWidget(new QLabel(QStringLiteral("พร้อม")));
-    auto* tabs = new QTabWidget;
-    int fields[] = {5, 9, 8, 7};
-    const char* names[] = {"Engineering News Formular", "Hiley's Formular", "Danish's Formular", "Janbu's Formular"};
-    for (int i = 0; i < 4; ++i) tabs->addTab(tab(fields[i]), QString::fromUtf8(names[i]));
-    window.setCentralWidget(tabs);
-    window.resize(800, 600);
-    window.show();
-    return application.exec();
 }

@@ -1,5 +1,6 @@
 #include "bench/first_paint_observer.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QPointer>
 #include <QWidget>
@@ -48,6 +49,19 @@ bool FirstPaintObserver::eventFilter(QObject* watched, QEvent* event)
         },
         Qt::QueuedConnection);
     return false;
+}
+
+int showFloor(int argc, char* argv[], const std::function<std::unique_ptr<QWidget>()>& makeWindow)
+{
+    QApplication application(argc, argv);
+    FirstPaintObserver observer([](QWidget& window, qint64 ns) {
+        writeMark("window-painted", ns);
+        window.close();
+    });
+    application.installEventFilter(&observer);
+    const std::unique_ptr<QWidget> window = makeWindow();
+    window->show();
+    return application.exec();
 }
 
 }  // namespace bench

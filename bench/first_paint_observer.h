@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QSet>
 #include <functional>
+#include <memory>
 
 class QWidget;
 
@@ -37,5 +38,10 @@ private:
     Painted painted_;
     QSet<const QObject*> seen_;
 };
+
+// The floors' main(): the application, an observer that writes the
+// "window-painted" mark after the first frame and closes the window, and the
+// window `makeWindow` builds, shown.
+int showFloor(int argc, char* argv[], const std::function<std::unique_ptr<QWidget>()>& makeWindow);
 
 }  // namespace bench
