@@ -18,6 +18,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "bench/statistics.h"
@@ -217,18 +218,14 @@ int main(int argc, char* argv[])
                                         std::pair{"window of the program's controls", &controls}}) {
         if (window->paintMs.empty()) continue;
         const std::string who = ": " + std::string(name) + " ÷ bare window";
-        rows.push_back(bench::tableRow("(for comparison) start-up to first paint, " + o.platform + who,
-                                       ratioText(bench::median(window->paintMs), bench::median(floor.paintMs), "ms",
-                                                 o.runs),
-                                       "—", std::string("—")));
-        rows.push_back(bench::tableRow("(for comparison) processor time to first paint, " + o.platform + who,
-                                       ratioText(bench::median(window->cpuMs), bench::median(floor.cpuMs), "ms",
-                                                 o.runs),
-                                       "—", std::string("—")));
-        rows.push_back(bench::tableRow("(for comparison) peak memory of a whole run, " + o.platform + who,
-                                       ratioText(bench::median(window->rssMiB), bench::median(floor.rssMiB), "MiB",
-                                                 o.runs),
-                                       "—", std::string("—")));
+        for (const auto& [figure, samples, unit] :
+             {std::tuple{"start-up to first paint", &WindowSamples::paintMs, "ms"},
+              std::tuple{"processor time to first paint", &WindowSamples::cpuMs, "ms"},
+              std::tuple{"peak memory of a whole run", &WindowSamples::rssMiB, "MiB"}})
+            rows.push_back(bench::tableRow(
+                "(for comparison) " + std::string(figure) + ", " + o.platform + who,
+                ratioText(bench::median((*window).*samples), bench::median(floor.*samples), unit, o.runs), "—",
+                std::string("—")));
     }
     if (!candidate.splashMs.empty())
         for (const std::string& row : probeRows("candidate", candidate, floor, o, false)) rows.push_back(row);
